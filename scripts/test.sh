@@ -1,0 +1,23 @@
+#!/bin/sh
+# Builds everything and runs every test: a normal build with warnings as
+# errors, a clang-format check, a sanitizer (ASan + UBSan) build of the tests,
+# and a short run of each fuzzer.
+set -e
+cd "$(dirname "$0")/.."
+JOBS=$(nproc)
+sh scripts/install-deps.sh
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORCA_WERROR=ON >/dev/null
+cmake --build build -j "$JOBS"
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS")
+
+sh scripts/check-format.sh
+
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DORCA_SANITIZE=ON -DORCA_BUILD_BENCH=OFF >/dev/null
+cmake --build build-asan -j "$JOBS"
+(cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j "$JOBS")
+
+if [ -x scripts/fuzz.sh ]; then
+    sh scripts/fuzz.sh --ci
+fi
+echo "all tests passed"

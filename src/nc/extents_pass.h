@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+namespace orca {
+
+struct PlotEngine;
+
+// Widens the view's extents by the points one program line reaches and
+// advances the position; draws nothing. Raises ArithmeticFault when the
+// line's arithmetic fails (the caller abandons that line).
+void LineMaxMinGet_Sub(PlotEngine& engine, std::string_view line);
+
+}  // namespace orca

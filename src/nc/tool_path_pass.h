@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+namespace orca {
+
+struct PlotEngine;
+
+// Interprets one program line: updates the modal state, draws its move on the
+// surface, records it in the display list and moves the tool marker. Raises
+// ArithmeticFault when the line's arithmetic fails (the caller abandons it).
+void LineRouteDsp_Sub(PlotEngine& engine, std::string_view line);
+
+}  // namespace orca

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace orca {
+
+class Surface;
+
+struct LineItem {
+    double X1, Y1, X2, Y2;
+    std::int16_t ColorIndex;
+    std::int16_t DrawStyle;
+};
+
+struct CircleItem {
+    double X, Y, Radius;
+    std::int16_t ColorIndex;
+    double StartAngle, EndAngle;
+    std::int16_t DrawStyle;
+};
+
+// Every primitive a pass drew, in surface coordinates, so that zoom and pan
+// can redraw without reading the program again. It grows with the program.
+struct DisplayList {
+    std::vector<LineItem> lines;
+    std::vector<CircleItem> circles;
+
+    std::size_t LineCount() const { return lines.size(); }
+    std::size_t CircleCount() const { return circles.size(); }
+    bool empty() const { return lines.empty() && circles.empty(); }
+    void clear() {
+        lines.clear();
+        circles.clear();
+    }
+};
+
+// Replays every line, then every circle, with the surface's current window.
+void DisplayList_Redraw(const DisplayList& list, Surface& surface);
+
+}  // namespace orca
