@@ -13,9 +13,23 @@ inline constexpr double MISSING_VALUE = 99999.999;
 
 // The three-character G-codes the passes recognise anywhere in a line.
 enum class GCode : std::uint8_t {
-    G00, G01, G02, G03, G28,
-    G80, G81, G82, G83, G84, G85, G86, G87, G88, G89,
-    G90, G91,
+    G00,
+    G01,
+    G02,
+    G03,
+    G28,
+    G80,
+    G81,
+    G82,
+    G83,
+    G84,
+    G85,
+    G86,
+    G87,
+    G88,
+    G89,
+    G90,
+    G91,
 };
 
 // One scan of a program line: where each capital letter first occurs and

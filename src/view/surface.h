@@ -31,8 +31,7 @@ public:
     virtual void Cls() = 0;
     virtual void Line(float x1, float y1, float x2, float y2, int colorIndex) = 0;
     // A negative radius is drawn with its magnitude.
-    virtual void Circle(float x, float y, float radius, int colorIndex, float startAngle,
-                        float endAngle) = 0;
+    virtual void Circle(float x, float y, float radius, int colorIndex, float startAngle, float endAngle) = 0;
 
 private:
     ScaleWindow window_;

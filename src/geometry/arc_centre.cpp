@@ -1,0 +1,61 @@
+#include "geometry/arc_centre.h"
+
+#include <cmath>
+
+#include "geometry/angles.h"
+#include "geometry/guarded.h"
+#include "nc/line_words.h"
+#include "nc/message_sink.h"
+
+namespace orca {
+namespace {
+
+void computeCentre(const NcLine& line, const NcModalState& st, double& xc, double& yc) {
+    const double xs = st.CurX;
+    const double ys = st.CurY;
+    const double xe = XPosGet(line, st);
+    const double ye = YPosGet(line, st);
+
+    if (!line.has('R')) {
+        const double i = line.has('I') ? line.word('I') : 0.0;
+        const double j = line.has('J') ? line.word('J') : 0.0;
+        xc = checked(xs + i);
+        yc = checked(ys + j);
+        return;
+    }
+
+    const double r = line.word('R');
+    const double theta = KakudoGet(xs, ys, xe, ye);
+    const double h = KyoriGet(xs, ys, xe, ye) / 2;
+    const double xm = PolarXGet(theta, h, xs, ys);
+    const double ym = PolarYGet(theta, h, xs, ys);
+    const double s = guardedDiv(h, r);
+    const double w = guardedSqrt(checked(s * (-1) * s + 1));
+    const double degrees = RadToDeg(std::atan(guardedDiv(s, w)));
+    const double d = checked(std::cos(degrees * kCirclePi / 180) * r);
+    double phi = theta + (st.MotionMode == 2 ? 270 : 90);
+    if (phi > 360) phi -= 360;
+    const double cx = PolarXGet(phi, d, xm, ym);
+    const double cy = PolarYGet(phi, d, xm, ym);
+    xc = cx;
+    yc = cy;
+}
+
+}  // namespace
+
+bool G02G03XcYcGet_Sub(const NcLine& line, const NcModalState& st, MessageSink& messages, double& xc,
+                       double& yc) {
+    try {
+        double cx = xc;
+        double cy = yc;
+        computeCentre(line, st, cx, cy);
+        xc = cx;
+        yc = cy;
+        return true;
+    } catch (const ArithmeticFault&) {
+        messages.showMessage(kCalcErrorMessage);
+        return false;
+    }
+}
+
+}  // namespace orca

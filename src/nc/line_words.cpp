@@ -1,0 +1,89 @@
+#include "nc/line_words.h"
+
+#include "geometry/angles.h"
+#include "geometry/guarded.h"
+#include "nc/number_rule.h"
+
+namespace orca {
+namespace {
+
+// The G-code whose three-character form starts with "G" d1 d2, if any.
+int gcodeBit(char d1, char d2) {
+    if (d2 < '0' || d2 > '9') return -1;
+    switch (d1) {
+        case '0':
+            return d2 <= '3' ? static_cast<int>(GCode::G00) + (d2 - '0') : -1;
+        case '2':
+            return d2 == '8' ? static_cast<int>(GCode::G28) : -1;
+        case '8':
+            return static_cast<int>(GCode::G80) + (d2 - '0');
+        case '9':
+            return d2 <= '1' ? static_cast<int>(GCode::G90) + (d2 - '0') : -1;
+        default:
+            return -1;
+    }
+}
+
+}  // namespace
+
+NcLine::NcLine(std::string_view text) : text_(text) {
+    first_.fill(kAbsent);
+    const std::size_t n = text.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = text[i];
+        if (c < 'A' || c > 'Z') continue;
+        std::uint32_t& slot = first_[static_cast<std::size_t>(c - 'A')];
+        if (slot == kAbsent) slot = static_cast<std::uint32_t>(i);
+        if (c == 'G' && i + 2 < n) {
+            const int bit = gcodeBit(text[i + 1], text[i + 2]);
+            if (bit >= 0) gcodes_ |= 1u << bit;
+        }
+    }
+}
+
+double NcLine::word(char capital) const {
+    const int k = index(capital);
+    const std::uint32_t bit = 1u << k;
+    if (!(valueRead_ & bit)) {
+        value_[static_cast<std::size_t>(k)] =
+            ReadNumber(text_.substr(first_[static_cast<std::size_t>(k)] + 1));
+        valueRead_ |= bit;
+    }
+    return value_[static_cast<std::size_t>(k)];
+}
+
+namespace {
+
+double coordinate(const NcLine& line, char letter, double current, const NcModalState& st) {
+    const double v = line.word(letter);
+    return st.incremental() ? checked(v + current) : v;
+}
+
+}  // namespace
+
+double XValGet(const NcLine& line, const NcModalState& st) {
+    return line.has('X') ? coordinate(line, 'X', st.CurX, st) : MISSING_VALUE;
+}
+
+double YValGet(const NcLine& line, const NcModalState& st) {
+    return line.has('Y') ? coordinate(line, 'Y', st.CurY, st) : MISSING_VALUE;
+}
+
+double XPosGet(const NcLine& line, const NcModalState& st) {
+    return line.has('X') ? coordinate(line, 'X', st.CurX, st) : st.CurX;
+}
+
+double YPosGet(const NcLine& line, const NcModalState& st) {
+    return line.has('Y') ? coordinate(line, 'Y', st.CurY, st) : st.CurY;
+}
+
+double RadiusGet(const NcLine& line, const NcModalState& st) {
+    if (line.has('R')) return line.word('R');
+    const double i = line.has('I') ? line.word('I') : 0.0;
+    const double j = line.has('J') ? line.word('J') : 0.0;
+    const double centreX = checked(st.CurX + i);
+    const double centreY = checked(st.CurY + j);
+    return KyoriGet(centreX, centreY, XPosGet(line, st), YPosGet(line, st));
+}
+
+}  // namespace orca

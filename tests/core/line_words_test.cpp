@@ -1,0 +1,73 @@
+#include "nc/line_words.h"
+
+#include <gtest/gtest.h>
+
+#include "geometry/guarded.h"
+
+using namespace orca;
+
+namespace {
+NcModalState at(double x, double y, std::int16_t inc = 0) {
+    NcModalState st;
+    st.CurX = x;
+    st.CurY = y;
+    st.IncFlag = inc;
+    return st;
+}
+}  // namespace
+
+TEST(LineWords, StrictAndPositionReadersInAbsoluteAndIncrementalMode) {
+    const NcModalState abs = at(0, 0);
+    const NcLine line("G01 X10. Y-5.5");
+    EXPECT_EQ(XValGet(line, abs), 10.0);
+    EXPECT_EQ(YValGet(line, abs), -5.5);
+
+    const NcModalState inc = at(10, 3, 1);
+    const NcLine move("G01 X5");
+    EXPECT_EQ(XValGet(move, inc), 15.0);
+    EXPECT_EQ(XPosGet(move, inc), 15.0);
+    EXPECT_EQ(YValGet(move, inc), MISSING_VALUE);
+    EXPECT_EQ(YPosGet(move, inc), 3.0);
+    // Only the exact value 1 means incremental.
+    EXPECT_EQ(XValGet(move, at(10, 0, -1)), 5.0);
+}
+
+TEST(LineWords, LettersAreFoundCaseSensitivelyAnywhere) {
+    const NcModalState st = at(0, 0);
+    EXPECT_EQ(XValGet(NcLine("g01 x10"), st), MISSING_VALUE);
+    EXPECT_EQ(XValGet(NcLine("G01 X"), st), 0.0);
+    EXPECT_EQ(XValGet(NcLine("G01 XY5"), st), 0.0);
+    EXPECT_EQ(YValGet(NcLine("G41 G01 X10. Y5. D01"), st), 50.0);
+    EXPECT_EQ(XValGet(NcLine("G41 G01 X10. Y5. D01"), st), 10.0);
+    EXPECT_EQ(XValGet(NcLine("X1 2Y3"), st), 12.0);
+    // The first occurrence counts, also one inside a comment.
+    EXPECT_EQ(XValGet(NcLine("(MOVE X) X20."), st), 0.0);
+    // 99999.999 is indistinguishable from an absent word.
+    EXPECT_EQ(XValGet(NcLine("X99999.999"), st), MISSING_VALUE);
+}
+
+TEST(LineWords, GCodesByTheirThreeCharacterForm) {
+    const NcLine line("G900 G01G81 g02 G2 G0");
+    EXPECT_TRUE(line.hasG(GCode::G90));
+    EXPECT_TRUE(line.hasG(GCode::G01));
+    EXPECT_TRUE(line.hasG(GCode::G81));
+    EXPECT_FALSE(line.hasG(GCode::G02));
+    EXPECT_FALSE(line.hasG(GCode::G00));
+    EXPECT_TRUE(NcLine("N10G28X0").hasG(GCode::G28));
+    EXPECT_FALSE(NcLine("G0").hasG(GCode::G00));
+}
+
+TEST(LineWords, RadiusFromRWithSignOrFromCentreOffsets) {
+    EXPECT_EQ(RadiusGet(NcLine("G02 X10. Y0 I5."), at(0, 0)), 5.0);
+    EXPECT_EQ(RadiusGet(NcLine("G03 X0 Y10. R-10."), at(0, 0)), -10.0);
+    // R is never incremental-adjusted; I/J are offsets from the start.
+    EXPECT_EQ(RadiusGet(NcLine("G03 R4."), at(7, 7, 1)), 4.0);
+    EXPECT_EQ(RadiusGet(NcLine("G02 X3. Y4."), at(0, 0)), 5.0);
+}
+
+TEST(LineWords, ANumberTooLargeForADoubleIsAFault) {
+    const NcModalState st = at(0, 0);
+    EXPECT_THROW(XValGet(NcLine("X1E999"), st), ArithmeticFault);
+    EXPECT_THROW(XPosGet(NcLine("X1E308"), at(1e308, 0, 1)), ArithmeticFault);
+    EXPECT_EQ(YValGet(NcLine("X1E999 Y2"), st), 2.0);
+}
