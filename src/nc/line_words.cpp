@@ -1,5 +1,9 @@
 #include "nc/line_words.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "geometry/angles.h"
 #include "geometry/guarded.h"
 #include "nc/number_rule.h"
@@ -26,18 +30,35 @@ int gcodeBit(char d1, char d2) {
 
 }  // namespace
 
+void NcLine::noteCapital(std::size_t i) {
+    const char c = text_[i];
+    std::uint32_t& slot = first_[static_cast<std::size_t>(c - 'A')];
+    if (slot == kAbsent) slot = static_cast<std::uint32_t>(i);
+    if (c == 'G' && i + 2 < text_.size()) {
+        const int bit = gcodeBit(text_[i + 1], text_[i + 2]);
+        if (bit >= 0) gcodes_ |= 1u << bit;
+    }
+}
+
 NcLine::NcLine(std::string_view text) : text_(text) {
     first_.fill(kAbsent);
     const std::size_t n = text.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const char c = text[i];
-        if (c < 'A' || c > 'Z') continue;
-        std::uint32_t& slot = first_[static_cast<std::size_t>(c - 'A')];
-        if (slot == kAbsent) slot = static_cast<std::uint32_t>(i);
-        if (c == 'G' && i + 2 < n) {
-            const int bit = gcodeBit(text[i + 1], text[i + 2]);
-            if (bit >= 0) gcodes_ |= 1u << bit;
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    // Sixteen characters at a time: most of a line is digits and blanks, so
+    // only the capital letters are visited one by one.
+    const __m128i below = _mm_set1_epi8('A' - 1);
+    const __m128i above = _mm_set1_epi8('Z' + 1);
+    for (; i + 16 <= n; i += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+        const __m128i capital = _mm_and_si128(_mm_cmpgt_epi8(chunk, below), _mm_cmplt_epi8(chunk, above));
+        for (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(capital)); mask != 0; mask &= mask - 1) {
+            noteCapital(i + static_cast<std::size_t>(__builtin_ctz(mask)));
         }
+    }
+#endif
+    for (; i < n; ++i) {
+        if (text[i] >= 'A' && text[i] <= 'Z') noteCapital(i);
     }
 }
 

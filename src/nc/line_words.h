@@ -49,6 +49,7 @@ public:
 private:
     static constexpr std::uint32_t kAbsent = 0xFFFFFFFFu;
     static int index(char capital) { return capital - 'A'; }
+    void noteCapital(std::size_t i);
 
     std::string_view text_;
     std::array<std::uint32_t, 26> first_{};

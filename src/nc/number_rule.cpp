@@ -46,6 +46,79 @@ constexpr int kMaxKeptDigits = 800;
 
 }  // namespace
 
+namespace {
+
+// Decimal digits, one point and an exponent, blanks skipped: the digits are
+// kept as text for the rare number that needs a full conversion.
+struct DecimalScan {
+    std::uint64_t mantissa = 0;  // first 19 significant digits
+    int kept = 0;                // significant digits seen (capped)
+    long long exponent10 = 0;    // power of ten of the last kept digit
+    bool anyDigit = false;
+};
+
+template <bool kKeepText>
+DecimalScan scanDecimal(std::string_view text, std::size_t i, char* digits) {
+    DecimalScan d;
+    bool seenPoint = false;
+    const std::size_t n = text.size();
+    for (; i < n; ++i) {
+        const char c = text[i];
+        const unsigned digit = static_cast<unsigned char>(c) - static_cast<unsigned>('0');
+        if (digit < 10) {
+            d.anyDigit = true;
+            if (d.kept == 0 && digit == 0) {
+                if (seenPoint) --d.exponent10;
+            } else if (d.kept < kMaxKeptDigits) {
+                if constexpr (kKeepText) digits[d.kept] = c;
+                ++d.kept;
+                if (d.kept <= 19) d.mantissa = d.mantissa * 10 + digit;
+                if (seenPoint) --d.exponent10;
+            } else if (!seenPoint) {
+                ++d.exponent10;
+            }
+        } else if (c == '.' && !seenPoint) {
+            seenPoint = true;
+        } else if (!isSkipped(c)) {
+            break;
+        }
+    }
+    if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+        char c = peek(text, ++i);
+        bool negative = false;
+        if (c == '+' || c == '-') {
+            negative = c == '-';
+            c = peek(text, ++i);
+        }
+        long long e = 0;
+        for (; c >= '0' && c <= '9'; c = peek(text, ++i)) {
+            if (e < 100000000) e = e * 10 + (c - '0');
+        }
+        d.exponent10 += negative ? -e : e;
+    }
+    return d;
+}
+
+// Full conversion of the kept digits; far outside the double range there is
+// nothing to convert.
+NumberReading convertDigits(const char* digits, const DecimalScan& d) {
+    const long long magnitude = d.kept + d.exponent10;
+    if (magnitude > 310) return {0.0, true};
+    if (magnitude < -330) return {};
+    char buffer[kMaxKeptDigits + 32];
+    std::size_t n = 0;
+    for (int k = 0; k < d.kept; ++k) buffer[n++] = digits[k];
+    buffer[n++] = 'e';
+    const char* end = std::to_chars(buffer + n, buffer + sizeof buffer, d.exponent10).ptr;
+    double value = 0.0;
+    if (std::from_chars(buffer, end, value).ec == std::errc::result_out_of_range) {
+        return magnitude > 0 ? NumberReading{0.0, true} : NumberReading{};
+    }
+    return {value, false};
+}
+
+}  // namespace
+
 NumberReading ParseNumber(std::string_view text) {
     std::size_t i = 0;
     char c = peek(text, i);
@@ -60,78 +133,25 @@ NumberReading ParseNumber(std::string_view text) {
     bool negative = false;
     if (c == '+' || c == '-') {
         negative = c == '-';
-        c = peek(text, ++i);
+        ++i;
     }
 
-    // Significant digits (leading zeros dropped) and the power of ten that
-    // the last kept digit stands for.
-    char digits[kMaxKeptDigits];
-    int kept = 0;
-    std::uint64_t mantissa = 0;
-    long long exponent10 = 0;
-    bool anyDigit = false;
-    bool seenPoint = false;
-    for (;; c = peek(text, ++i)) {
-        if (c >= '0' && c <= '9') {
-            anyDigit = true;
-            if (kept == 0 && c == '0') {
-                if (seenPoint) --exponent10;
-                continue;
-            }
-            if (kept < kMaxKeptDigits) {
-                digits[kept++] = c;
-                if (kept <= 19) mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-                if (seenPoint) --exponent10;
-            } else if (!seenPoint) {
-                ++exponent10;
-            }
-        } else if (c == '.' && !seenPoint) {
-            seenPoint = true;
-        } else {
-            break;
-        }
-    }
-    if (!anyDigit || kept == 0) return {};
+    const DecimalScan d = scanDecimal<false>(text, i, nullptr);
+    if (!d.anyDigit || d.kept == 0) return {};
 
-    if (c == 'E' || c == 'e' || c == 'D' || c == 'd') {
-        c = peek(text, ++i);
-        bool expNegative = false;
-        if (c == '+' || c == '-') {
-            expNegative = c == '-';
-            c = peek(text, ++i);
-        }
-        long long e = 0;
-        for (; c >= '0' && c <= '9'; c = peek(text, ++i)) {
-            if (e < 100000000) e = e * 10 + (c - '0');
-        }
-        exponent10 += expNegative ? -e : e;
-    }
-
-    double value;
-    if (kept <= 15 && exponent10 >= -22 && exponent10 <= 22) {
+    NumberReading r;
+    if (d.kept <= 15 && d.exponent10 >= -22 && d.exponent10 <= 22) {
         // Both operands are exact, so one operation gives the correctly rounded value.
-        const double m = static_cast<double>(mantissa);
-        value = exponent10 >= 0 ? m * kExactPowers[exponent10] : m / kExactPowers[-exponent10];
+        const double m = static_cast<double>(d.mantissa);
+        r.value = d.exponent10 >= 0 ? m * kExactPowers[d.exponent10] : m / kExactPowers[-d.exponent10];
     } else {
-        // Magnitude is about 10^(kept + exponent10); far outside the double range
-        // there is nothing to convert.
-        const long long magnitude = kept + exponent10;
-        if (magnitude > 310) return {0.0, true};
-        if (magnitude < -330) return {};
-        char buffer[kMaxKeptDigits + 32];
-        std::size_t n = 0;
-        for (int d = 0; d < kept; ++d) buffer[n++] = digits[d];
-        buffer[n++] = 'e';
-        const auto [end, ec] = std::to_chars(buffer + n, buffer + sizeof buffer, exponent10);
-        (void)ec;
-        const auto result = std::from_chars(buffer, end, value);
-        if (result.ec == std::errc::result_out_of_range) {
-            if (magnitude > 0) return {0.0, true};
-            return {};
-        }
+        char digits[kMaxKeptDigits];
+        r = convertDigits(digits, scanDecimal<true>(text, i, digits));
+        if (r.overflow) return r;
     }
-    if (!std::isfinite(value)) return {0.0, true};
-    return {negative ? -value : value, false};
+    if (!std::isfinite(r.value)) return {0.0, true};
+    if (negative) r.value = -r.value;
+    return r;
 }
 
 double ReadNumber(std::string_view text) {
