@@ -1,0 +1,41 @@
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "document/qt/cp932_codec.h"
+#include "document/text_encoding.h"
+#include "document/utf8.h"
+#include "fuzz_targets.h"
+#include "nc/program_plot.h"
+
+namespace orca::fuzz {
+
+void ReadingAndDecoding(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const QtTextCodec codec;
+    const TextEncoding encoding = DetectEncoding(bytes);
+    const std::string text = codec.decode(bytes, encoding);
+    const auto fail = [](const char* what) {
+        std::fprintf(stderr, "fuzz check failed: %s\n", what);
+        std::abort();
+    };
+    if (!CheckUtf8(text).valid) fail("decoded text is UTF-8");
+    // Nothing vanishes: every input byte gives at least one byte of text,
+    // except a byte-order mark.
+    const std::size_t bom = encoding == TextEncoding::Utf8Bom ? kUtf8Bom.size() : 0;
+    if (text.size() + bom < size) fail("decoding dropped bytes");
+
+    std::size_t recordBytes = 0;
+    ForEachRecord(text, [&](std::string_view r) { recordBytes += r.size(); });
+    if (recordBytes > text.size()) fail("records stay inside the text");
+
+    // What decoded cleanly is written back as the same bytes' text.
+    if (text.find(kReplacementChar) == std::string::npos) {
+        const EncodeResult saved = codec.encode(text, encoding);
+        if (saved.ok() && codec.decode(saved.bytes, encoding) != text)
+            fail("save then load gives the text back");
+    }
+}
+
+}  // namespace orca::fuzz

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace orca::fuzz {
+
+// Each target takes arbitrary bytes and aborts (through a failed check) when
+// the code under test breaks one of its promises. The fuzzers call them, and
+// the regression test replays every input a fuzzer ever found.
+void NumberAndWords(const std::uint8_t* data, std::size_t size);
+void WholeProgramPasses(const std::uint8_t* data, std::size_t size);
+void SettingsReader(const std::uint8_t* data, std::size_t size);
+void ReadingAndDecoding(const std::uint8_t* data, std::size_t size);
+
+}  // namespace orca::fuzz

@@ -1,0 +1,26 @@
+#include <gtest/gtest.h>
+
+#include "fuzz_targets.h"
+#include "replay.h"
+
+using namespace orca::fuzz;
+
+// Inputs the fuzzers found (or that were written for the edges they probe)
+// must keep passing every check of their target.
+TEST(FuzzRegressions, NumberAndWords) {
+    const auto inputs = RegressionInputs("number_words");
+    EXPECT_FALSE(inputs.empty());
+    for (const std::string& in : inputs) NumberAndWords(Bytes(in), in.size());
+}
+
+TEST(FuzzRegressions, WholeProgramPasses) {
+    const auto inputs = RegressionInputs("program_passes");
+    EXPECT_FALSE(inputs.empty());
+    for (const std::string& in : inputs) WholeProgramPasses(Bytes(in), in.size());
+}
+
+TEST(FuzzRegressions, SettingsReader) {
+    const auto inputs = RegressionInputs("settings_reader");
+    EXPECT_FALSE(inputs.empty());
+    for (const std::string& in : inputs) SettingsReader(Bytes(in), in.size());
+}
