@@ -1,0 +1,73 @@
+#include <algorithm>
+
+#include "app/settings_file.h"
+
+namespace orca {
+namespace {
+
+constexpr std::string_view kWindow = "WINDOW";
+constexpr std::string_view kHistory = "HISTORY";
+constexpr std::string_view kFont = "FONT";
+constexpr std::string_view kHougan = "HOUGAN";
+constexpr std::size_t kHistorySize = 5;
+
+// "01" to "05".
+std::string historyKey(std::size_t index) { return {'0', static_cast<char>('1' + index)}; }
+
+}  // namespace
+
+EditorFontSetting FontRead_Sub(const SettingsFile& settings) {
+    EditorFontSetting font;  // the defaults until read
+    font.name = settings.readString(kFont, "NAME", font.name);
+    font.size = settings.readNumber16(kFont, "SIZE", font.size);
+    font.bold = settings.readBool(kFont, "BOLD", font.bold);
+    font.italic = settings.readBool(kFont, "ITALIC", font.italic);
+    return font;
+}
+
+bool FontWrite_Sub(SettingsFile& settings, const EditorFontSetting& font) {
+    return settings.writeEntries(kFont, {{"NAME", font.name},
+                                         {"SIZE", std::to_string(font.size)},
+                                         {"BOLD", std::string(SettingsBoolText(font.bold))},
+                                         {"ITALIC", std::string(SettingsBoolText(font.italic))}});
+}
+
+GridSetting HouganRead_Sub(const SettingsFile& settings) {
+    GridSetting grid;  // the defaults until read
+    grid.flag = settings.readBool(kHougan, "FLAG", grid.flag);
+    grid.width = settings.readNumber16(kHougan, "WIDTH", grid.width);
+    return grid;
+}
+
+bool HouganWrite_Sub(SettingsFile& settings, const GridSetting& grid) {
+    return settings.writeEntries(
+        kHougan, {{"FLAG", std::string(SettingsBoolText(grid.flag))}, {"WIDTH", std::to_string(grid.width)}});
+}
+
+int WindowStateRead(const SettingsFile& settings) { return settings.readInt(kWindow, "STATE", 2); }
+
+bool WindowStateWrite(SettingsFile& settings, int state) {
+    return settings.writeInt(kWindow, "STATE", state);
+}
+
+std::vector<std::string> HistoryList(const SettingsFile& settings) {
+    std::vector<std::string> paths;
+    for (std::size_t i = 0; i < kHistorySize; ++i) {
+        std::string path = settings.readString(kHistory, historyKey(i), "");
+        if (path.empty()) break;
+        paths.push_back(std::move(path));
+    }
+    return paths;
+}
+
+bool HistoryWrite_Sub(SettingsFile& settings, const std::string& path) {
+    std::vector<std::string> paths = HistoryList(settings);
+    if (path.empty() || std::find(paths.begin(), paths.end(), path) != paths.end()) return false;
+    paths.insert(paths.begin(), path);
+    paths.resize(std::min(paths.size(), kHistorySize));
+    std::vector<IniEntry> entries;
+    for (std::size_t i = 0; i < paths.size(); ++i) entries.push_back({historyKey(i), paths[i]});
+    return settings.writeEntries(kHistory, entries);
+}
+
+}  // namespace orca

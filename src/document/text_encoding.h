@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orca {
+
+// How a program file's bytes are written; kept from the load for the save.
+enum class TextEncoding { Cp932, Utf8, Utf8Bom };
+
+// A file starting with the UTF-8 byte-order mark is Utf8Bom; valid UTF-8 with
+// at least one character outside ASCII is Utf8; everything else is CP932.
+// `complete` false means `bytes` is only the start of a file, so a character
+// cut off at its end does not make it invalid.
+TextEncoding DetectEncoding(std::string_view bytes, bool complete = true);
+
+// A character the encoding cannot write, and the line (1-based) it is on.
+struct Unrepresentable {
+    std::size_t line = 0;
+    std::string character;  // UTF-8
+};
+
+struct EncodeResult {
+    std::string bytes;
+    std::optional<Unrepresentable> unrepresentable;  // set when nothing can be written
+
+    bool ok() const { return !unrepresentable; }
+};
+
+// Converts between file bytes and the UTF-8 text every other part works on.
+// Bytes that do not decode become U+FFFD. ASCII never goes through the
+// CP932 tables, so control characters and 0x5C stay as they are and pure
+// ASCII costs one copy.
+class TextCodec {
+public:
+    virtual ~TextCodec() = default;
+
+    std::string decode(std::string_view bytes, TextEncoding encoding) const;
+    // Writes a byte-order mark for Utf8Bom. Fails, writing nothing, at the
+    // first character CP932 cannot represent.
+    EncodeResult encode(std::string_view utf8, TextEncoding encoding) const;
+
+protected:
+    // `run` holds only whole CP932 characters outside ASCII (half-width kana
+    // and lead-trail pairs). Appends their UTF-8, U+FFFD for a code without a
+    // character.
+    virtual void decodeCp932Run(std::string_view run, std::string& out) const = 0;
+    // `run` holds only well-formed UTF-8 characters outside ASCII. Appends
+    // their CP932 bytes; false when one of them has no CP932 code.
+    virtual bool encodeCp932Run(std::string_view run, std::string& out) const = 0;
+
+private:
+    std::string decodeCp932(std::string_view bytes) const;
+    EncodeResult encodeCp932(std::string_view utf8) const;
+    Unrepresentable firstUnrepresentable(std::string_view utf8, std::size_t runStart,
+                                         std::size_t runEnd) const;
+};
+
+}  // namespace orca

@@ -1,0 +1,98 @@
+#include "document/program_loading.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <system_error>
+
+#include "scratch_dir.h"
+#include "test_support.h"
+#include "tiny_cp932.h"
+
+namespace orca {
+namespace {
+
+class ProgramLoadingTest : public ::testing::Test {
+protected:
+    test::ScratchDir dir;
+    test::TinyCp932 codec;
+    test::EngineFixture fx;
+
+    LoadedProgram load(const std::string& path, const LoadCallbacks& callbacks = {}) {
+        return LoadProgramFile(fx.engine, path, codec, callbacks);
+    }
+};
+
+TEST_F(ProgramLoadingTest, RecordsEachGetCrLfAndThePathIsDrawn) {
+    const std::string path = dir.write("a.nc", "G90\nG00 X10. Y10.\r\n (T1, DRILL)\rG01 X20.");
+    const LoadedProgram loaded = load(path);
+    EXPECT_EQ(loaded.status, LoadStatus::Loaded);
+    EXPECT_EQ(loaded.encoding, TextEncoding::Cp932);
+    EXPECT_EQ(loaded.text, "G90\r\nG00 X10. Y10.\r\n (T1, DRILL)\r\nG01 X20.\r\n");
+    ASSERT_EQ(fx.engine.displayList.LineCount(), 2u);
+    EXPECT_EQ(fx.engine.displayList.lines[0].DrawStyle, 2) << "rapid dotted";
+    EXPECT_EQ(fx.engine.displayList.lines[1].DrawStyle, 0) << "feed solid";
+    EXPECT_TRUE(fx.sink.messages.empty());
+}
+
+TEST_F(ProgramLoadingTest, PassesSeeDecodedText) {
+    // 0x83 0x58 is one character ("ス") whose trail byte is "X" in ASCII:
+    // there is no X word here.
+    const LoadedProgram loaded = load(dir.write("a.nc", "G01\x83X10.\r\n"));
+    EXPECT_EQ(loaded.text, "G01" + std::string(kReplacementChar) + "10.\r\n") << "unknown to the tiny table";
+    EXPECT_TRUE(fx.engine.displayList.empty());
+}
+
+TEST_F(ProgramLoadingTest, KeepsTheEncodingOfUtf8Files) {
+    const LoadedProgram bom = load(dir.write("bom.nc", "\xEF\xBB\xBF(穴)\nG90\n"));
+    EXPECT_EQ(bom.encoding, TextEncoding::Utf8Bom);
+    EXPECT_EQ(bom.text, "(穴)\r\nG90\r\n");
+    const LoadedProgram plain = load(dir.write("utf8.nc", "(穴)\nG90"));
+    EXPECT_EQ(plain.encoding, TextEncoding::Utf8);
+    EXPECT_EQ(plain.text, "(穴)\r\nG90\r\n");
+}
+
+TEST_F(ProgramLoadingTest, EmptyFileChangesNothing) {
+    load(dir.write("a.nc", "G01 X10. Y5.\n"));
+    const std::size_t drawn = fx.engine.displayList.LineCount();
+    const std::size_t ops = fx.surface.ops().size();
+    ASSERT_GT(drawn, 0u);
+
+    bool started = false;
+    const LoadedProgram loaded =
+        load(dir.write("empty.nc", ""), {[&](const std::string&, std::uint64_t) { started = true; }, {}});
+    EXPECT_EQ(loaded.status, LoadStatus::Empty);
+    EXPECT_TRUE(loaded.text.empty());
+    EXPECT_FALSE(started);
+    EXPECT_EQ(fx.engine.displayList.LineCount(), drawn);
+    EXPECT_EQ(fx.surface.ops().size(), ops) << "surface not cleared";
+    EXPECT_TRUE(fx.sink.messages.empty());
+}
+
+TEST_F(ProgramLoadingTest, OpenFailureIsReportedWithTheSystemText) {
+    EXPECT_EQ(load(dir.file("missing.nc")).status, LoadStatus::OpenFailed);
+    EXPECT_EQ(load(dir.path().string()).status, LoadStatus::OpenFailed) << "a folder";
+    ASSERT_EQ(fx.sink.messages.size(), 2u);
+    EXPECT_EQ(fx.sink.messages[0], std::generic_category().message(ENOENT));
+    EXPECT_EQ(fx.sink.messages[1], std::generic_category().message(EISDIR));
+}
+
+TEST_F(ProgramLoadingTest, CallbacksGetTrimmedPathLengthAndProgress) {
+    const std::string path = dir.write("a.nc", "G90\nG01 X1.\n");
+    std::string startedPath;
+    std::uint64_t startedBytes = 0;
+    std::vector<std::size_t> progress;
+    const LoadedProgram loaded =
+        load("  " + path + " ", {[&](const std::string& p, std::uint64_t bytes) {
+                                     startedPath = p;
+                                     startedBytes = bytes;
+                                 },
+                                 [&](std::size_t chars) { progress.push_back(chars); }});
+    EXPECT_EQ(loaded.status, LoadStatus::Loaded);
+    EXPECT_EQ(startedPath, path);
+    EXPECT_EQ(startedBytes, 12u);
+    EXPECT_EQ(progress, (std::vector<std::size_t>{5, 14}));
+}
+
+}  // namespace
+}  // namespace orca

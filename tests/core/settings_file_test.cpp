@@ -1,0 +1,279 @@
+#include "app/settings_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "scratch_dir.h"
+
+namespace orca {
+namespace {
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    test::ScratchDir dir;
+    SettingsFile settings{dir.file("OrcaＮＣEditor.ini")};
+
+    void store(std::string_view text) { dir.write("OrcaＮＣEditor.ini", text); }
+    std::string stored() const { return test::ScratchDir::read(settings.path()); }
+};
+
+TEST_F(SettingsFileTest, MissingOrEmptyFileGivesTheDefaults) {
+    for (int pass = 0; pass < 2; ++pass) {
+        EXPECT_EQ(WindowStateRead(settings), 2);
+        const EditorFontSetting font = FontRead_Sub(settings);
+        EXPECT_EQ(font.name, "MS ゴシック");
+        EXPECT_EQ(font.size, 10);
+        EXPECT_FALSE(font.bold);
+        EXPECT_FALSE(font.italic);
+        const GridSetting grid = HouganRead_Sub(settings);
+        EXPECT_TRUE(grid.flag);
+        EXPECT_EQ(grid.width, 100);
+        EXPECT_TRUE(HistoryList(settings).empty());
+        store("");
+    }
+}
+
+TEST_F(SettingsFileTest, NamesMatchWithoutCaseAndBlanksAreIgnored) {
+    store("[font]\r\n  Name =  IPAGothic  \r\n\tsize\t=\t12\r\n[Hougan]\r\nwidth=5\r\n");
+    EXPECT_EQ(settings.readString("FONT", "NAME", ""), "IPAGothic");
+    EXPECT_EQ(FontRead_Sub(settings).size, 12);
+    EXPECT_EQ(HouganRead_Sub(settings).width, 5);
+    EXPECT_EQ(settings.readString("[FONT]", "NAME", "none"), "none");
+}
+
+TEST_F(SettingsFileTest, EveryReadSeesTheFileAsItIsNow) {
+    store("[WINDOW]\nSTATE=0\n");
+    EXPECT_EQ(WindowStateRead(settings), 0);
+    store("[WINDOW]\nSTATE=1\n");
+    EXPECT_EQ(WindowStateRead(settings), 1);
+}
+
+TEST_F(SettingsFileTest, BooleansAreTrueUnlessExactlyFalse) {
+    store("[FONT]\nBOLD=false\nITALIC=False\n[HOUGAN]\nFLAG=\n");
+    const EditorFontSetting font = FontRead_Sub(settings);
+    EXPECT_TRUE(font.bold) << "lower-case false reads as bold";
+    EXPECT_FALSE(font.italic);
+    EXPECT_TRUE(HouganRead_Sub(settings).flag) << "an empty value is true";
+    store("[HOUGAN]\nFLAG=1\n");
+    EXPECT_TRUE(HouganRead_Sub(settings).flag);
+    store("[HOUGAN]\nFLAG=  False \n");
+    EXPECT_FALSE(HouganRead_Sub(settings).flag) << "blanks around the value are not part of it";
+}
+
+TEST_F(SettingsFileTest, NumbersFollowTheNumberRule) {
+    const std::pair<std::string, int> cases[] = {
+        {"12.5", 12}, {"13.5", 14}, {"50abc", 50},    {"abc", 0},         {"", 0}, {"-7", -7}, {"&H10", 16},
+        {"1E2", 100}, {"2 5", 25},  {"32767", 32767}, {"-32768", -32768},
+    };
+    for (const auto& [text, expected] : cases) {
+        store("[HOUGAN]\nWIDTH=" + text + "\n");
+        EXPECT_EQ(HouganRead_Sub(settings).width, expected) << text;
+    }
+}
+
+TEST_F(SettingsFileTest, NumberBeyondSixteenBitsGivesTheDefault) {
+    for (const char* text : {"99999", "32768", "-32769", "1E400"}) {
+        store(std::string("[FONT]\nSIZE=") + text + "\n[HOUGAN]\nWIDTH=" + text + "\n");
+        EXPECT_EQ(FontRead_Sub(settings).size, 10) << text;
+        EXPECT_EQ(HouganRead_Sub(settings).width, 100) << text;
+    }
+}
+
+TEST_F(SettingsFileTest, WindowStateTakesLeadingDigitsOnly) {
+    const std::pair<std::string, int> cases[] = {
+        {"7", 7}, {"0", 0},  {"2x", 2},  {"x2", 0},
+        {"", 0},  {"-1", 0}, {"1.9", 1}, {"99999999999", 2147483647}};
+    for (const auto& [text, expected] : cases) {
+        store("[WINDOW]\nSTATE=" + text + "\n");
+        EXPECT_EQ(WindowStateRead(settings), expected) << text;
+    }
+}
+
+TEST_F(SettingsFileTest, ValuesAreCutAt254BytesWithoutSplittingACharacter) {
+    store("[FONT]\nNAME=" + std::string(300, 'a') + "\n");
+    EXPECT_EQ(FontRead_Sub(settings).name, std::string(254, 'a'));
+    std::string japanese;
+    for (int i = 0; i < 100; ++i) japanese += "あ";  // 300 bytes
+    store("[FONT]\nNAME=" + japanese + "\n");
+    EXPECT_EQ(FontRead_Sub(settings).name, japanese.substr(0, 252));
+    store("[HOUGAN]\nWIDTH=" + std::string(254, ' ') + "12\nFLAG=" + std::string(254, 'x') + "False\n");
+    EXPECT_EQ(HouganRead_Sub(settings).width, 12) << "leading blanks are not part of the value";
+    EXPECT_TRUE(HouganRead_Sub(settings).flag) << "\"False\" beyond the 254 bytes is not seen";
+}
+
+TEST_F(SettingsFileTest, GarbageIsSurvived) {
+    std::string garbage("\0\xFF\x01[=]\n===\n[\n]\nno equals sign\n", 29);
+    garbage += std::string(10 * 1024 * 1024, 'z') + "\n";
+    garbage += "[HISTORY]\n01=/first\n01=/second\n02 = \n03=/third\n[HISTORY]\n01=/other\n";
+    store(garbage);
+    EXPECT_EQ(HistoryList(settings), std::vector<std::string>{"/first"})
+        << "first key wins; empty ends the list";
+    EXPECT_EQ(WindowStateRead(settings), 2);
+
+    ASSERT_TRUE(WindowStateWrite(settings, 0));
+    EXPECT_EQ(WindowStateRead(settings), 0);
+    const std::string after = stored();
+    EXPECT_EQ(after.substr(0, garbage.size()), garbage) << "the rest of the file is kept byte for byte";
+}
+
+TEST_F(SettingsFileTest, KeysBeforeAnySectionBelongToNone) {
+    store("STATE=1\n[WINDOW]\n");
+    EXPECT_EQ(WindowStateRead(settings), 2);
+}
+
+TEST_F(SettingsFileTest, WriteCreatesFileWithUpperCaseNames) {
+    ASSERT_TRUE(FontWrite_Sub(settings, {"IPAGothic", 12, true, false}));
+    EXPECT_EQ(stored(), "[FONT]\nNAME=IPAGothic\nSIZE=12\nBOLD=True\nITALIC=False\n");
+    ASSERT_TRUE(HouganWrite_Sub(settings, {false, -5}));
+    EXPECT_EQ(stored(),
+              "[FONT]\nNAME=IPAGothic\nSIZE=12\nBOLD=True\nITALIC=False\n[HOUGAN]\nFLAG=False\nWIDTH=-5\n");
+    const GridSetting grid = HouganRead_Sub(settings);
+    EXPECT_FALSE(grid.flag);
+    EXPECT_EQ(grid.width, -5) << "a pitch of -5 is read as stored";
+}
+
+TEST_F(SettingsFileTest, WriteReplacesTheValueInPlaceOrAddsToTheSection) {
+    store("; kept\r\n[window]\r\n state = 2 \r\nOTHER=x\r\n\r\n[FONT]\r\nNAME=a\r\n");
+    ASSERT_TRUE(WindowStateWrite(settings, 0));
+    EXPECT_EQ(stored(), "; kept\r\n[window]\r\nSTATE=0\r\nOTHER=x\r\n\r\n[FONT]\r\nNAME=a\r\n");
+    ASSERT_TRUE(FontWrite_Sub(settings, {"b", 9, false, true}));
+    EXPECT_EQ(stored(),
+              "; "
+              "kept\r\n[window]\r\nSTATE=0\r\nOTHER=x\r\n\r\n[FONT]\r\nNAME=b\r\nSIZE=9\r\nBOLD="
+              "False\r\nITALIC=True\r\n");
+}
+
+TEST_F(SettingsFileTest, WriteAfterALastLineWithoutLineEnd) {
+    store("[WINDOW]\nOTHER=1");
+    ASSERT_TRUE(WindowStateWrite(settings, 2));
+    EXPECT_EQ(stored(), "[WINDOW]\nOTHER=1\nSTATE=2");
+    store("[WINDOW]");
+    ASSERT_TRUE(HouganWrite_Sub(settings, {}));
+    EXPECT_EQ(stored(), "[WINDOW]\n[HOUGAN]\nFLAG=True\nWIDTH=100\n");
+}
+
+TEST_F(SettingsFileTest, ValuesThatWouldBreakTheFileAreRefused) {
+    store("[HISTORY]\n01=/a\n");
+    EXPECT_FALSE(HistoryWrite_Sub(settings, "/b\n02=/injected"));
+    EXPECT_FALSE(settings.writeString("HISTORY", "0=1", "x"));
+    EXPECT_FALSE(settings.writeString("A]B", "K", "x"));
+    EXPECT_EQ(stored(), "[HISTORY]\n01=/a\n");
+}
+
+TEST_F(SettingsFileTest, FailedWriteIsSilentAndLeavesEverythingAsItWas) {
+    const std::string plain = dir.write("plain", "not a folder");
+    SettingsFile underAFile(plain + "/x.ini");
+    EXPECT_FALSE(WindowStateWrite(underAFile, 0));
+    EXPECT_EQ(WindowStateRead(underAFile), 2);
+    EXPECT_EQ(test::ScratchDir::read(plain), "not a folder");
+
+    const std::string folder = dir.file("folder.ini");
+    std::filesystem::create_directory(folder);
+    SettingsFile aFolder(folder);
+    EXPECT_FALSE(WindowStateWrite(aFolder, 0));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2)
+        << "no temporary file left";
+}
+
+TEST_F(SettingsFileTest, ReadOnlyFileIsNotReplaced) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
+    store("[WINDOW]\nSTATE=0\n");
+    ::chmod(settings.path().c_str(), 0444);
+    EXPECT_FALSE(WindowStateWrite(settings, 2));
+    EXPECT_EQ(WindowStateRead(settings), 0);
+}
+
+TEST_F(SettingsFileTest, WriteKeepsPermissionsAndCreatesTheFolder) {
+    store("[WINDOW]\nSTATE=0\n");
+    ::chmod(settings.path().c_str(), 0600);
+    ASSERT_TRUE(WindowStateWrite(settings, 2));
+    struct stat info {};
+    ::stat(settings.path().c_str(), &info);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+
+    SettingsFile nested(dir.file("config/OrcaNCEditor/OrcaＮＣEditor.ini"));
+    ASSERT_TRUE(WindowStateWrite(nested, 0));
+    EXPECT_EQ(WindowStateRead(nested), 0);
+}
+
+TEST_F(SettingsFileTest, WriteGoesThroughALink) {
+    const std::string real = dir.write("real.ini", "[WINDOW]\nSTATE=0\n");
+    std::filesystem::create_symlink(real, settings.path());
+    ASSERT_TRUE(WindowStateWrite(settings, 2));
+    EXPECT_TRUE(std::filesystem::is_symlink(settings.path()));
+    EXPECT_EQ(test::ScratchDir::read(real), "[WINDOW]\nSTATE=2\n");
+}
+
+class HistoryTest : public SettingsFileTest {
+protected:
+    void add(std::initializer_list<std::string> paths) {
+        for (const std::string& p : paths) HistoryWrite_Sub(settings, p);
+    }
+};
+
+TEST_F(HistoryTest, NewestFirstAndTheSixthDropsTheOldest) {
+    add({"/1.nc", "/2.nc", "/3.nc", "/4.nc", "/5.nc"});
+    EXPECT_EQ(HistoryList(settings), (std::vector<std::string>{"/5.nc", "/4.nc", "/3.nc", "/2.nc", "/1.nc"}));
+    add({"/6.nc"});
+    EXPECT_EQ(HistoryList(settings), (std::vector<std::string>{"/6.nc", "/5.nc", "/4.nc", "/3.nc", "/2.nc"}));
+    EXPECT_EQ(stored().find("/1.nc"), std::string::npos) << "gone from the file too";
+}
+
+TEST_F(HistoryTest, ListedPathKeepsItsPlaceAndNothingIsWritten) {
+    add({"/1.nc", "/2.nc", "/3.nc"});
+    const std::string before = stored();
+    EXPECT_FALSE(HistoryWrite_Sub(settings, "/2.nc"));
+    EXPECT_EQ(HistoryList(settings), (std::vector<std::string>{"/3.nc", "/2.nc", "/1.nc"}));
+    EXPECT_EQ(stored(), before);
+}
+
+TEST_F(HistoryTest, CompareIsCaseSensitive) {
+    add({"/Work/A.nc", "/work/a.nc"});
+    EXPECT_EQ(HistoryList(settings), (std::vector<std::string>{"/work/a.nc", "/Work/A.nc"}));
+}
+
+TEST_F(HistoryTest, ListEndsAtTheFirstMissingKey) {
+    store("[HISTORY]\n01=/a\n03=/c\n");
+    EXPECT_EQ(HistoryList(settings), std::vector<std::string>{"/a"});
+    add({"/b"});
+    EXPECT_EQ(HistoryList(settings), (std::vector<std::string>{"/b", "/a", "/c"}))
+        << "key 03 is outside the list and stays as it was";
+}
+
+TEST_F(HistoryTest, PathsWithSpacesAmpersandsAndJapanese) {
+    add({"/home/u/My Programs/a&b.nc", "/home/u/加工/穴あけ.nc"});
+    EXPECT_EQ(HistoryList(settings),
+              (std::vector<std::string>{"/home/u/加工/穴あけ.nc", "/home/u/My Programs/a&b.nc"}));
+}
+
+TEST(SettingsFilePath, PlaceRule) {
+    SettingsPlace place;
+    place.exeDir = "/opt/orca/bin";
+    place.home = "/home/u";
+    place.exeDirWritable = true;
+    EXPECT_EQ(SettingsFilePath(place), "/opt/orca/bin/OrcaＮＣEditor.ini");
+
+    place.exeDirWritable = false;
+    EXPECT_EQ(SettingsFilePath(place), "/home/u/.config/OrcaNCEditor/OrcaＮＣEditor.ini");
+    place.xdgConfigHome = "/xdg";
+    EXPECT_EQ(SettingsFilePath(place), "/xdg/OrcaNCEditor/OrcaＮＣEditor.ini");
+    place.xdgConfigHome = "relative/xdg";
+    EXPECT_EQ(SettingsFilePath(place), "/home/u/.config/OrcaNCEditor/OrcaＮＣEditor.ini")
+        << "relative is ignored";
+
+    place.overridePath = "/tmp/test.ini";
+    EXPECT_EQ(SettingsFilePath(place), "/tmp/test.ini");
+}
+
+TEST(SettingsFilePath, CurrentPlaceChecksTheFolder) {
+    test::ScratchDir dir;
+    EXPECT_TRUE(CurrentSettingsPlace(dir.path().string()).exeDirWritable);
+    EXPECT_FALSE(CurrentSettingsPlace(dir.file("missing")).exeDirWritable);
+    EXPECT_FALSE(ExecutableDir().empty());
+}
+
+}  // namespace
+}  // namespace orca
