@@ -1,0 +1,164 @@
+#include "nc/route_driver.h"
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
+#include "geometry/guarded.h"
+#include "nc/crlf_lines.h"
+#include "nc/extents_pass.h"
+#include "nc/plot_engine.h"
+#include "nc/tool_path_pass.h"
+#include "nc/view_fit.h"
+#include "view/grid.h"
+
+namespace orca {
+namespace {
+
+// A bar never shows more than a few thousand distinct positions, so the
+// extents loop passes on only the values that can move it.
+constexpr std::int64_t kProgressSteps = 4096;
+
+class ProgressSteps {
+public:
+    ProgressSteps(RouteHost& host, std::int64_t max)
+        : host_(host), step_(std::max<std::int64_t>(1, max / kProgressSteps)), next_(step_) {}
+
+    void set(std::int64_t value) {
+        if (value < next_) return;
+        host_.SetProgressValue(value);
+        next_ = value + step_;
+    }
+
+private:
+    RouteHost& host_;
+    std::int64_t step_;
+    std::int64_t next_;
+};
+
+// A line whose arithmetic fails is abandoned; the run goes on with the next.
+void RunPass(void (*pass)(PlotEngine&, std::string_view), PlotEngine& engine, std::string_view line) {
+    try {
+        pass(engine, line);
+    } catch (const ArithmeticFault&) {
+    }
+}
+
+void HideProgress(RouteHost& host) {
+    if (!host.ProgressVisible()) return;
+    host.SetProgressVisible(false);
+    host.SetProgressValue(0);
+}
+
+}  // namespace
+
+std::string CaretLineStatusText(std::int64_t lineIndex) {
+    const std::int64_t number = lineIndex + 1;
+    // A number is written with a blank where a minus sign would stand.
+    return (number < 0 ? "" : " ") + std::to_string(number) + "行";
+}
+
+void RouteDriver::RouteDsp_Sub(bool trace) {
+    const int savedPicture = host_.TraceButtonPicture();
+    host_.SetTraceButtonPicture(kStopPicture);
+    std::string text = drawBusy_ == 0 ? host_.EditorText() : std::string();
+    if (drawBusy_ != 0 || text.empty()) {
+        endOfRun(savedPicture);
+        return;
+    }
+    drawBusy_ = 1;
+    host_.SetTraceButtonCaption(kStopCaption);
+
+    ResetWindow(engine_, host_.FrameWidth(), host_.FrameHeight());
+    engine_.nc.IncFlag = engine_.settings.IncFlagDefault;
+    engine_.view.resetExtents();
+    engine_.nc.MotionMode = 0;
+    engine_.nc.CurX = engine_.nc.CurY = 0.0;
+    engine_.surface.Cls();
+    host_.SetStatusText("描画中...");
+
+    if (extentsLoop(std::move(text))) {
+        HideProgress(host_);
+        if (FitView(engine_)) {
+            Kukaku_Dsp(engine_);
+            drawLoop(trace);
+        }
+    }
+    endOfRun(savedPicture);
+}
+
+bool RouteDriver::extentsLoop(std::string text) {
+    CrLfLines lines(std::move(text));
+    const auto total = static_cast<std::int64_t>(Utf8CharCount(lines.text()));
+    host_.SetProgressRange(0, total);
+    host_.SetProgressVisible(true);
+    host_.SetProgressValue(0);
+    host_.DoEvents();
+
+    ProgressSteps progress(host_, total);
+    // Without multi-byte characters a byte count is a character count.
+    const bool singleBytes = static_cast<std::size_t>(total) == lines.text().size();
+    std::int64_t charsBefore = 0;
+    std::int64_t lineNumber = 0;
+    std::string_view line;
+    while (lines.next(line)) {
+        RunPass(LineMaxMinGet_Sub, engine_, line);
+        const auto lineChars = static_cast<std::int64_t>(singleBytes ? line.size() : Utf8CharCount(line));
+        progress.set(charsBefore + lineChars - 1);  // 1-based position of the closing CR
+        charsBefore += lineChars;
+        if (++lineNumber % 2 == 1) host_.DoEvents();
+        if (drawBusy_ == 0) return false;
+    }
+    return true;
+}
+
+void RouteDriver::drawLoop(bool trace) {
+    NcModalState& nc = engine_.nc;
+    nc.MotionMode = 0;
+    nc.CurX = nc.CurY = 0.0;
+    nc.CannedCode = 0;
+    nc.IncFlag = engine_.settings.IncFlagDefault;
+    // The text is read again: the user may have edited it while events ran.
+    CrLfLines lines(host_.EditorText());
+    engine_.displayList.clear();
+
+    std::int64_t counter = 1;
+    std::string_view line;
+    while (lines.next(line)) {
+        if (trace) {
+            const std::string_view shown = line.substr(0, line.size() - 2);
+            host_.SetStatusText("描画中... 【" + std::to_string(counter) + "行】:" + std::string(shown));
+            ++counter;
+            host_.DoEvents();
+        }
+        const double t0 = trace ? host_.MonotonicSeconds() : 0.0;
+        if (drawBusy_ == 0) return;
+        RunPass(LineRouteDsp_Sub, engine_, line);
+        if (trace) tracePause(t0);
+    }
+}
+
+void RouteDriver::tracePause(double t0) {
+    const DrawSettings& s = engine_.settings;
+    const double pause = (s.TraceSpeedMax - s.TraceSpeed) * 0.1;
+    do {
+        host_.DoEvents();
+    } while (t0 + pause > host_.MonotonicSeconds());
+}
+
+void RouteDriver::endOfRun(int savedPicture) {
+    HideProgress(host_);
+    host_.SetTraceButtonCaption(kTraceCaption);
+    host_.SetTraceButtonPicture(savedPicture);
+    drawBusy_ = 0;
+    host_.SetStatusText("");
+    lineDspToStatusBar_Sub();
+}
+
+void RouteDriver::stopRun() {
+    if (drawBusy_ != 0) RouteDsp_Sub(false);
+}
+
+void RouteDriver::lineDspToStatusBar_Sub() { host_.SetStatusText(CaretLineStatusText(host_.CaretLine())); }
+
+}  // namespace orca

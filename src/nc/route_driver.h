@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace orca {
+
+struct PlotEngine;
+
+// The parts of the main window the draw driver works with.
+class RouteHost {
+public:
+    virtual ~RouteHost() = default;
+
+    // The editor's whole text, UTF-8, lines separated by CR LF.
+    virtual std::string EditorText() const = 0;
+    // Zero-based index of the line that holds the caret.
+    virtual std::int64_t CaretLine() const = 0;
+    virtual void SetStatusText(const std::string& text) = 0;
+
+    virtual bool ProgressVisible() const = 0;
+    virtual void SetProgressVisible(bool visible) = 0;
+    virtual void SetProgressRange(std::int64_t min, std::int64_t max) = 0;
+    virtual void SetProgressValue(std::int64_t value) = 0;
+
+    // The trace button (seventh of the toolbar): its picture index and caption.
+    virtual int TraceButtonPicture() const = 0;
+    virtual void SetTraceButtonPicture(int index) = 0;
+    virtual void SetTraceButtonCaption(const std::string& caption) = 0;
+
+    // Lets pending window events run: the user may stop the run or use other
+    // commands there.
+    virtual void DoEvents() = 0;
+    // Seconds on a clock that never goes back.
+    virtual double MonotonicSeconds() const = 0;
+    // Outer size of the drawing frame, in surface units.
+    virtual float FrameWidth() const = 0;
+    virtual float FrameHeight() const = 0;
+};
+
+// Picture the trace button shows while a run is active.
+inline constexpr int kStopPicture = 7;
+inline constexpr const char* kTraceCaption = "トレース";
+inline constexpr const char* kStopCaption = "中断";
+
+// The status text for the caret's zero-based line index: " 12行".
+std::string CaretLineStatusText(std::int64_t lineIndex);
+
+// Redraws or traces the editor's program. A request made while a run is
+// active stops that run instead of starting another.
+class RouteDriver {
+public:
+    RouteDriver(PlotEngine& engine, RouteHost& host) : engine_(engine), host_(host) {}
+
+    void RouteDsp_Sub(bool trace);
+    // Stops a running redraw or trace the way a second request does.
+    void stopRun();
+    void lineDspToStatusBar_Sub();
+
+    std::int16_t DrawBusy() const { return drawBusy_; }
+
+private:
+    bool extentsLoop(std::string text);
+    void drawLoop(bool trace);
+    void tracePause(double t0);
+    void endOfRun(int savedPicture);
+
+    PlotEngine& engine_;
+    RouteHost& host_;
+    std::int16_t drawBusy_ = 0;
+};
+
+}  // namespace orca

@@ -1,0 +1,87 @@
+#include "view/draw_settings_form.h"
+
+#include <cctype>
+
+#include "nc/number_rule.h"
+
+namespace orca {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool IsDigitOf(char c, int base) {
+    if (base == 16) return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+    if (base == 8) return c >= '0' && c <= '7';
+    return c >= '0' && c <= '9';
+}
+
+// Consumes digits of the base; how many there were.
+std::size_t Digits(std::string_view& s, int base) {
+    std::size_t n = 0;
+    while (n < s.size() && IsDigitOf(s[n], base)) ++n;
+    s.remove_prefix(n);
+    return n;
+}
+
+bool Consume(std::string_view& s, char upper) {
+    if (s.empty() || std::toupper(static_cast<unsigned char>(s.front())) != upper) return false;
+    s.remove_prefix(1);
+    return true;
+}
+
+bool ConsumeSign(std::string_view& s) { return Consume(s, '+') || Consume(s, '-'); }
+
+// The whole text, blanks around it aside, is one number: a decimal with an
+// optional exponent, or a hexadecimal (&H) or octal (&O) whole number. A
+// number followed by anything else does not convert.
+bool IsWholeNumber(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    if (Consume(s, '&')) {
+        const int base = Consume(s, 'H') ? 16 : Consume(s, 'O') ? 8 : 0;
+        return base != 0 && Digits(s, base) > 0 && s.empty();
+    }
+    ConsumeSign(s);
+    std::size_t mantissa = Digits(s, 10);
+    if (Consume(s, '.')) mantissa += Digits(s, 10);
+    if (mantissa == 0) return false;
+    if (Consume(s, 'E') || Consume(s, 'D')) {
+        ConsumeSign(s);
+        if (Digits(s, 10) == 0) return false;
+    }
+    return s.empty();
+}
+
+}  // namespace
+
+InitDspChoice InitDspLoad(const DrawSettings& settings, const NcModalState& nc) {
+    InitDspChoice choice;
+    choice.speed = settings.TraceSpeed;
+    choice.inc = nc.IncFlag != 0;
+    choice.houganAri = settings.HouganFlag;
+    choice.houganWidthText = std::to_string(settings.HouganWidth);
+    return choice;
+}
+
+std::optional<std::int16_t> HouganWidthFromText(bool houganAri, std::string_view text) {
+    if (houganAri && ParseNumber(text).value < 1.0) return std::nullopt;
+    short width = 0;
+    if (!IsWholeNumber(text) || !ToInt16(ParseNumber(text).value, width)) return std::nullopt;
+    return width;
+}
+
+bool InitDspOk(const InitDspChoice& choice, DrawSettings& settings, NcModalState& nc,
+               const HouganWriter& save) {
+    const std::optional<std::int16_t> width = HouganWidthFromText(choice.houganAri, choice.houganWidthText);
+    if (!width) return false;
+    settings.HouganFlag = choice.houganAri;
+    settings.HouganWidth = *width;
+    save(settings.HouganFlag, settings.HouganWidth);
+    settings.TraceSpeed = choice.speed;
+    const std::int16_t inc = choice.inc ? 1 : 0;
+    nc.IncFlag = inc;
+    settings.IncFlagDefault = inc;
+    return true;
+}
+
+}  // namespace orca

@@ -1,0 +1,64 @@
+#include "view/pan.h"
+
+#include "nc/plot_engine.h"
+
+namespace orca {
+namespace {
+
+constexpr float kPanDivisor = 5.0f;
+
+// -1, 0 or +1 for the left edge and for the top edge.
+struct PanStep {
+    int across;
+    int down;
+};
+
+PanStep StepOf(PanDirection direction) {
+    switch (direction) {
+        case PanDirection::Up:
+            return {0, -1};
+        case PanDirection::Down:
+            return {0, 1};
+        case PanDirection::Left:
+            return {-1, 0};
+        case PanDirection::Right:
+            return {1, 0};
+        case PanDirection::LeftUp:
+            return {-1, -1};
+        case PanDirection::LeftDown:
+            return {-1, 1};
+        case PanDirection::RightUp:
+            return {1, -1};
+        case PanDirection::RightDown:
+            return {1, 1};
+    }
+    return {0, 0};
+}
+
+// The step is computed in double from the single values and stored back as
+// single.
+float Moved(float edge, int sign, float size) {
+    return static_cast<float>(edge + sign * (double{size} / kPanDivisor));
+}
+
+}  // namespace
+
+void PanWindow(ScaleWindow& window, PanDirection direction) {
+    const PanStep step = StepOf(direction);
+    if (step.across != 0) window.ScaleLeft = Moved(window.ScaleLeft, step.across, window.ScaleWidth);
+    if (step.down != 0) window.ScaleTop = Moved(window.ScaleTop, step.down, window.ScaleHeight);
+}
+
+void PanView(PlotEngine& engine, PanHost& host, PanDirection direction) {
+    if (engine.displayList.empty()) return;
+    host.SetPanButtonEnabled(direction, false);
+    host.ShowHourglass();
+    ScaleWindow window = engine.surface.window();
+    PanWindow(window, direction);
+    engine.surface.setWindow(window);
+    ViewChangeRedraw(engine, host);
+    host.RestorePointer();
+    host.SetPanButtonEnabled(direction, true);
+}
+
+}  // namespace orca

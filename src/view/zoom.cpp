@@ -1,0 +1,60 @@
+#include "view/zoom.h"
+
+#include "nc/plot_engine.h"
+#include "view/view_change.h"
+
+namespace orca {
+namespace {
+
+constexpr double kZoomFactor = 1.4;
+constexpr double kShiftFraction = 0.2;
+
+bool WithinBounds(double size) { return size >= kMinWindowSize && size <= kMaxWindowSize; }
+
+// Window arithmetic is done in double from the single values the surface
+// holds, and each result is stored back as single.
+float Single(double v) { return static_cast<float>(v); }
+
+void ZoomCommand(PlotEngine& engine, ViewHost& host, bool (*step)(ScaleWindow&)) {
+    if (engine.displayList.empty()) return;
+    ScaleWindow window = engine.surface.window();
+    if (!step(window)) return;
+    host.ShowHourglass();
+    engine.surface.setWindow(window);
+    ViewChangeRedraw(engine, host);
+    host.RestorePointer();
+}
+
+}  // namespace
+
+bool ZoomInWindow(ScaleWindow& w) {
+    const double height = w.ScaleHeight / kZoomFactor;
+    const double width = w.ScaleWidth / kZoomFactor;
+    if (!WithinBounds(width) || !WithinBounds(height)) return false;
+    ScaleWindow z = w;
+    z.ScaleHeight = Single(height);
+    z.ScaleWidth = Single(width);
+    z.ScaleLeft = Single(z.ScaleLeft + double{z.ScaleWidth} * kShiftFraction);
+    z.ScaleTop = Single(z.ScaleTop + double{z.ScaleHeight} * kShiftFraction);
+    w = z;
+    return true;
+}
+
+bool ZoomOutWindow(ScaleWindow& w) {
+    const double height = w.ScaleHeight * kZoomFactor;
+    const double width = w.ScaleWidth * kZoomFactor;
+    if (!WithinBounds(width) || !WithinBounds(height)) return false;
+    ScaleWindow z = w;
+    z.ScaleLeft = Single(z.ScaleLeft - double{z.ScaleWidth} * kShiftFraction);
+    z.ScaleTop = Single(z.ScaleTop - double{z.ScaleHeight} * kShiftFraction);
+    z.ScaleHeight = Single(height);
+    z.ScaleWidth = Single(width);
+    w = z;
+    return true;
+}
+
+void ViewScaleUp_Sub(PlotEngine& engine, ViewHost& host) { ZoomCommand(engine, host, ZoomInWindow); }
+
+void ViewScaleDown_Sub(PlotEngine& engine, ViewHost& host) { ZoomCommand(engine, host, ZoomOutWindow); }
+
+}  // namespace orca

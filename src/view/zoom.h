@@ -1,0 +1,24 @@
+#pragma once
+
+#include "view/surface.h"
+
+namespace orca {
+
+struct PlotEngine;
+class ViewHost;
+
+// The window's width and height stay within what single precision resolves
+// on a drawing of a few thousand surface units; a step beyond does nothing.
+inline constexpr float kMinWindowSize = 1e-3f;
+inline constexpr float kMaxWindowSize = 1e12f;
+
+// One zoom step of the window about its centre (factor 1.4); false, with the
+// window unchanged, when the step would leave the bounds above.
+bool ZoomInWindow(ScaleWindow& window);
+bool ZoomOutWindow(ScaleWindow& window);
+
+// The zoom commands: nothing at all before anything is drawn.
+void ViewScaleUp_Sub(PlotEngine& engine, ViewHost& host);
+void ViewScaleDown_Sub(PlotEngine& engine, ViewHost& host);
+
+}  // namespace orca
