@@ -53,12 +53,23 @@ double PolarYGet(double angle, double r, double x, double y) {
 
 double KyoriGet(double x1, double y1, double x2, double y2) {
     if (x1 == x2 && y1 == y2) return 0;
+    // Away from the extremes of the double range the direction only decides
+    // between |dx| and the square root, and both agree whenever the
+    // direction rounds to an axis, so the angle need not be computed.
+    const double dx = checked(x2 - x1);
+    const double dy = checked(y2 - y1);
+    constexpr double kLow = 1e-150;
+    constexpr double kHigh = 1e150;
+    const double ax = std::fabs(dx);
+    const double ay = std::fabs(dy);
+    if (dx == 0) return checked(std::fabs(y1 - y2));
+    if (dy == 0) return checked(std::fabs(x1 - x2));
+    if (ax > kLow && ax < kHigh && ay > kLow && ay < kHigh) return std::sqrt(ax * ax + ay * ay);
+
     const double a = KakudoGet(x1, y1, x2, y2);
     if (a == 90 || a == 270) return checked(std::fabs(y1 - y2));
     if (a == 0 || a == 180) return checked(std::fabs(x1 - x2));
-    const double dx = std::fabs(x1 - x2);
-    const double dy = std::fabs(y1 - y2);
-    return guardedSqrt(checked(dx * dx + dy * dy));
+    return guardedSqrt(checked(ax * ax + ay * ay));
 }
 
 }  // namespace orca

@@ -23,11 +23,11 @@ double normalise(double a) {
     return a;
 }
 
-struct ArcSweep {
-    double xs, ys, xe, ye, r, xc, yc, as, ae;
-};
+bool inside(const ArcSweep& s, double direction) { return KakudoHaniChk_Sub(s.as, s.ae, direction) == 0; }
 
-ArcSweep sweepOf(const NcLine& line, const NcModalState& st, MessageSink& messages) {
+}  // namespace
+
+ArcSweep ArcSweepGet(const NcLine& line, const NcModalState& st, MessageSink& messages) {
     ArcSweep s{};
     s.xs = st.CurX;
     s.ys = st.CurY;
@@ -36,7 +36,7 @@ ArcSweep sweepOf(const NcLine& line, const NcModalState& st, MessageSink& messag
     s.r = std::fabs(RadiusGet(line, st));
     s.xc = 0;
     s.yc = 0;
-    G02G03XcYcGet_Sub(line, st, messages, s.xc, s.yc);
+    s.centreFailed = !G02G03XcYcGet_Sub(line, st, messages, s.xc, s.yc);
     const double aStart = KakudoGet(s.xc, s.yc, s.xs, s.ys);
     const double aEnd = KakudoGet(s.xc, s.yc, s.xe, s.ye);
     const bool clockwise = st.MotionMode == 2;
@@ -44,10 +44,6 @@ ArcSweep sweepOf(const NcLine& line, const NcModalState& st, MessageSink& messag
     s.ae = clockwise ? aStart : aEnd;
     return s;
 }
-
-bool inside(const ArcSweep& s, double direction) { return KakudoHaniChk_Sub(s.as, s.ae, direction) == 0; }
-
-}  // namespace
 
 int KakudoHaniChk_Sub(double as, double ae, double a) {
     as = normalise(as);
@@ -57,16 +53,12 @@ int KakudoHaniChk_Sub(double as, double ae, double a) {
     return in ? 0 : 1;
 }
 
-void G02G03BigXYGet_Sub(const NcLine& line, const NcModalState& st, MessageSink& messages, double& x,
-                        double& y) {
-    const ArcSweep s = sweepOf(line, st, messages);
+void G02G03BigXYGet_Sub(const ArcSweep& s, double& x, double& y) {
     x = inside(s, 0) ? PolarXGet(0, s.r, s.xc, s.yc) : (s.xs > s.xe ? s.xs : s.xe);
     y = inside(s, 90) ? PolarYGet(90, s.r, s.xc, s.yc) : (s.ys > s.ye ? s.ys : s.ye);
 }
 
-void G02G03SmallXYGet_Sub(const NcLine& line, const NcModalState& st, MessageSink& messages, double& x,
-                          double& y) {
-    const ArcSweep s = sweepOf(line, st, messages);
+void G02G03SmallXYGet_Sub(const ArcSweep& s, double& x, double& y) {
     x = inside(s, 180) ? PolarXGet(180, s.r, s.xc, s.yc) : (s.xs < s.xe ? s.xs : s.xe);
     y = inside(s, 270) ? PolarYGet(270, s.r, s.xc, s.yc) : (s.ys < s.ye ? s.ys : s.ye);
 }

@@ -43,11 +43,14 @@ void LineMaxMinGet_Sub(PlotEngine& engine, std::string_view text) {
         return;
     }
 
+    // Both extreme-point routines see the same arc; it is worked out once.
+    const ArcSweep sweep = ArcSweepGet(line, st, engine.messages);
     double x = 0;
     double y = 0;
-    G02G03BigXYGet_Sub(line, st, engine.messages, x, y);
+    G02G03BigXYGet_Sub(sweep, x, y);
     widen(engine.view, x, y);
-    G02G03SmallXYGet_Sub(line, st, engine.messages, x, y);
+    if (sweep.centreFailed) engine.messages.showMessage(kCalcErrorMessage);
+    G02G03SmallXYGet_Sub(sweep, x, y);
     widen(engine.view, x, y);
     const double endX = XPosGet(line, st);
     const double endY = YPosGet(line, st);

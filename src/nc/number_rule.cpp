@@ -136,6 +136,36 @@ NumberReading ParseNumber(std::string_view text) {
         ++i;
     }
 
+    // The common form, plain digits with an optional point and at most 15
+    // digits in all, is exact in one operation; anything else (blanks,
+    // exponents, long numbers) takes the general scan.
+    {
+        std::uint64_t mantissa = 0;
+        int count = 0;
+        int fraction = 0;
+        std::size_t j = i;
+        const std::size_t n = text.size();
+        for (; j < n && static_cast<unsigned char>(text[j] - '0') < 10 && count < 16; ++j, ++count) {
+            mantissa = mantissa * 10 + static_cast<unsigned>(text[j] - '0');
+        }
+        if (j < n && text[j] == '.') {
+            for (++j; j < n && static_cast<unsigned char>(text[j] - '0') < 10 && count < 16; ++j, ++count) {
+                mantissa = mantissa * 10 + static_cast<unsigned>(text[j] - '0');
+                ++fraction;
+            }
+        }
+        // Blanks may stand inside a number, so what follows them decides.
+        const char next = j < n ? peek(text, j) : '\0';
+        const bool plain = count <= 15 && (next < '0' || next > '9') && next != '.' && next != 'E' &&
+                           next != 'e' && next != 'D' && next != 'd';
+        if (plain) {
+            if (count == 0 || mantissa == 0) return {};
+            const double m = static_cast<double>(mantissa);
+            const double v = fraction == 0 ? m : m / kExactPowers[fraction];
+            return {negative ? -v : v, false};
+        }
+    }
+
     const DecimalScan d = scanDecimal<false>(text, i, nullptr);
     if (!d.anyDigit || d.kept == 0) return {};
 

@@ -23,13 +23,15 @@ void ForEachRecord(std::string_view text, F&& f);
 // the surface window. Returns the editor text.
 std::string PlotLoadedText(PlotEngine& engine, std::string_view text, const LoadProgress& progress = {});
 
+// Position of the first CR or LF at or after `from`, or the text's size.
+std::size_t FindLineEnd(std::string_view text, std::size_t from);
+
 template <typename F>
 void ForEachRecord(std::string_view text, F&& f) {
     std::size_t pos = 0;
     const std::size_t n = text.size();
     while (pos < n) {
-        std::size_t end = pos;
-        while (end < n && text[end] != '\r' && text[end] != '\n') ++end;
+        const std::size_t end = FindLineEnd(text, pos);
         f(text.substr(pos, end - pos));
         if (end >= n) break;
         pos = end + ((text[end] == '\r' && end + 1 < n && text[end + 1] == '\n') ? 2 : 1);

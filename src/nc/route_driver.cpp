@@ -55,7 +55,10 @@ void HideProgress(RouteHost& host) {
 std::string CaretLineStatusText(std::int64_t lineIndex) {
     const std::int64_t number = lineIndex + 1;
     // A number is written with a blank where a minus sign would stand.
-    return (number < 0 ? "" : " ") + std::to_string(number) + "行";
+    std::string text = number < 0 ? std::string() : std::string(" ");
+    text += std::to_string(number);
+    text += "行";
+    return text;
 }
 
 void RouteDriver::RouteDsp_Sub(bool trace) {

@@ -126,9 +126,9 @@ Box extremesOf(const char* text, double x, double y, std::int16_t mode) {
     st.CurY = y;
     st.MotionMode = mode;
     Box b{};
-    const NcLine line(text);
-    G02G03BigXYGet_Sub(line, st, sink, b.bigX, b.bigY);
-    G02G03SmallXYGet_Sub(line, st, sink, b.smallX, b.smallY);
+    const ArcSweep sweep = ArcSweepGet(NcLine(text), st, sink);
+    G02G03BigXYGet_Sub(sweep, b.bigX, b.bigY);
+    G02G03SmallXYGet_Sub(sweep, b.smallX, b.smallY);
     return b;
 }
 

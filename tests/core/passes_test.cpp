@@ -45,6 +45,16 @@ TEST(ExtentsPass, WidensByEndPointsAndArcExtremes) {
     EXPECT_EQ(arc.engine.nc.CurX, 20);
 }
 
+TEST(ExtentsPass, AnImpossibleArcReportsOncePerExtremeRoutine) {
+    EngineFixture f;
+    extents(f, {"G02 X10. Y0 R5."});
+    EXPECT_EQ(f.sink.messages.size(), 2u);
+    // The extremes are taken about the centre (0, 0) with the radius 5.
+    EXPECT_NEAR(f.engine.view.YMax, 5, 1e-8);
+    EXPECT_NEAR(f.engine.view.XMin, -5, 1e-8);
+    EXPECT_EQ(f.engine.nc.CurX, 10);
+}
+
 TEST(ExtentsPass, ZOnlyIncrementalCommentsAndCycles) {
     EngineFixture z;
     extents(z, {"G01 Z-5."});
