@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orca {
+
+// The command line of the headless commands:
+//   --render FILE OUT.png [--size WxH] [--inc] [--grid PITCH]
+//   --dump FILE [--window WxH] [--inc] [--grid PITCH]
+struct HeadlessOptions {
+    enum class Command { None, Render, Dump };
+
+    Command command = Command::None;
+    std::string file;
+    std::string out;  // the PNG of --render
+    int width = 0;    // image pixels for --render, surface units for --dump
+    int height = 0;
+    bool incremental = false;
+    std::optional<int> gridPitch;  // grid drawn only when given
+    std::string error;             // one line saying what is wrong, empty when usable
+};
+
+inline constexpr int kRenderDefaultWidth = 1200;
+inline constexpr int kRenderDefaultHeight = 800;
+inline constexpr int kDumpDefaultWidth = 9000;
+inline constexpr int kDumpDefaultHeight = 6000;
+
+// `args` without the program name. Command None when neither --render nor
+// --dump is among them (the window starts then).
+HeadlessOptions ParseHeadlessOptions(const std::vector<std::string>& args);
+
+}  // namespace orca

@@ -1,0 +1,101 @@
+#include "app/qt/headless_commands.h"
+
+#include <QString>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/headless_options.h"
+#include "app/plot_dump.h"
+#include "app/qt/entry_points.h"
+#include "app/ui/raster_surface.h"
+#include "document/program_file.h"
+#include "document/program_loading.h"
+#include "document/qt/cp932_codec.h"
+#include "nc/mode_detection.h"
+#include "nc/plot_engine.h"
+#include "nc/view_fit.h"
+#include "view/recording_surface.h"
+#include "view/tool_marker.h"
+
+namespace orca {
+namespace {
+
+constexpr const char* kProgramName = "orca-nc-editor";
+// Surface units per pixel after a window reset: twips at 96 dots per inch.
+constexpr float kTwipsPerPixel = 15.0f;
+
+void printError(const std::string& text) { std::fprintf(stderr, "%s: %s\n", kProgramName, text.c_str()); }
+
+// Loads the file as the window's load does: coordinate mode from the file
+// (absolute when it cannot tell) unless --inc, window reset to the surface
+// size, grid only when a pitch is given.
+LoadStatus loadForCommand(PlotEngine& engine, const HeadlessOptions& o, float windowWidth,
+                          float windowHeight) {
+    const QtTextCodec codec;
+    std::int16_t mode = 1;
+    if (!o.incremental) mode = AbsIncModeGet(o.file, codec, engine.messages) == 1 ? 1 : 0;
+    engine.nc.IncFlag = mode;
+    engine.settings.IncFlagDefault = mode;
+    engine.settings.HouganFlag = o.gridPitch.has_value();
+    if (o.gridPitch) engine.settings.HouganWidth = static_cast<std::int16_t>(*o.gridPitch);
+    ResetWindow(engine, windowWidth, windowHeight);
+    return LoadProgramFile(engine, o.file, codec).status;
+}
+
+int runRender(const HeadlessOptions& o, MessageSink& sink) {
+    RasterSurface surface(o.width, o.height);
+    PlainToolMarker marker;
+    PlotEngine engine(surface, marker, sink);
+    const float w = static_cast<float>(o.width) * kTwipsPerPixel;
+    const float h = static_cast<float>(o.height) * kTwipsPerPixel;
+    if (loadForCommand(engine, o, w, h) == LoadStatus::OpenFailed) return 1;
+    if (!surface.image().save(QString::fromStdString(o.out), "PNG")) {
+        printError("cannot write " + o.out);
+        return 1;
+    }
+    return 0;
+}
+
+int runDump(const HeadlessOptions& o, MessageSink& sink) {
+    RecordingSurface surface;
+    PlainToolMarker marker;
+    PlotEngine engine(surface, marker, sink);
+    const LoadStatus status =
+        loadForCommand(engine, o, static_cast<float>(o.width), static_cast<float>(o.height));
+    if (status == LoadStatus::OpenFailed) return 1;
+    if (status == LoadStatus::Empty) return 0;
+    const std::string text = FormatPlotDump(engine.view, engine.displayList, surface);
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+        printError("cannot write the dump");
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+void StderrMessageSink::showMessage(const std::string& text) {
+    std::fprintf(stderr, "%s\n", text.c_str());
+    std::fflush(stderr);
+}
+
+int RunHeadlessCommand(int argc, char** argv) {
+    const HeadlessOptions o = ParseHeadlessOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (o.command == HeadlessOptions::Command::None) return -1;
+    if (!o.error.empty()) {
+        printError(o.error);
+        return 2;
+    }
+    // An unreadable file is named in the one line that reports it.
+    ProgramFile probe;
+    if (!probe.open(std::string(TrimBlanks(o.file)))) {
+        printError(o.file + ": " + probe.error());
+        return 1;
+    }
+    StderrMessageSink sink;
+    return o.command == HeadlessOptions::Command::Render ? runRender(o, sink) : runDump(o, sink);
+}
+
+}  // namespace orca

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/ui/pixel_canvas.h"
+
+namespace orca {
+
+// Draws the segment between two points given in pixel coordinates, clipped to
+// the canvas. Any coordinates are accepted: far-away ends are clipped, a NaN
+// end draws nothing, and a segment inside one pixel sets at most that pixel.
+void DrawLinePx(const PixelCanvas& canvas, double x1, double y1, double x2, double y2, PixelPen& pen);
+
+}  // namespace orca

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QImage>
+
+#include "app/ui/pixel_canvas.h"
+#include "view/surface.h"
+
+namespace orca {
+
+// The drawing surface as a 32-bit image with a black background. Every call
+// maps surface units to pixels through the window in force at that moment
+// and rasterises straight into the image's pixel buffer.
+class RasterSurface : public Surface {
+public:
+    RasterSurface(int widthPx, int heightPx);
+
+    const QImage& image() const { return image_; }
+    int widthPx() const { return image_.width(); }
+    int heightPx() const { return image_.height(); }
+    // A new pixel size (at least 1 x 1); the picture keeps its top-left part
+    // and the new area is black.
+    void resizePixels(int widthPx, int heightPx);
+
+    void Cls() override;
+    void Line(float x1, float y1, float x2, float y2, int colorIndex) override;
+    void Circle(float x, float y, float radius, int colorIndex, float startAngle, float endAngle) override;
+
+private:
+    struct Mapping {
+        double left, top, sx, sy;  // pixel = (unit - left) * sx, (unit - top) * sy
+        bool usable;               // a window that is not positive and finite shows nothing
+    };
+
+    // The mapping of the current window, worked out again only when the
+    // window or the image size has changed since the last call.
+    const Mapping& mapping();
+    PixelCanvas canvas();
+
+    QImage image_;
+    ScaleWindow mappedWindow_{};
+    Mapping mapping_{0.0, 0.0, 0.0, 0.0, false};
+};
+
+}  // namespace orca
