@@ -23,6 +23,8 @@ public:
     bool readRest(std::string& out);
 
     bool atEnd() const { return end_; }
+    // The size of a regular file when it was opened; 0 for anything else.
+    std::size_t sizeHint() const { return sizeHint_; }
     const std::string& error() const { return error_; }
 
 private:

@@ -1,5 +1,7 @@
 #include "nc/mode_detection.h"
 
+#include <algorithm>
+
 #include "document/program_file.h"
 #include "document/text_encoding.h"
 #include "nc/message_sink.h"
@@ -42,7 +44,8 @@ ModeScan scanRecords(std::string_view text, bool whole) {
 
 std::int16_t AbsIncModeInText(std::string_view text) { return scanRecords(text, true).mode; }
 
-std::int16_t AbsIncModeGet(const std::string& path, const TextCodec& codec, MessageSink& messages) {
+std::int16_t AbsIncModeGet(const std::string& path, const TextCodec& codec, MessageSink& messages,
+                           const AvailableMemory& available) {
     ProgramFile file;
     if (!file.open(std::string(TrimBlanks(path)))) {
         messages.showMessage(file.error());
@@ -51,7 +54,10 @@ std::int16_t AbsIncModeGet(const std::string& path, const TextCodec& codec, Mess
     // Read a growing start of the file until it holds the records searched.
     // A read error ends the file there (the search goes on with what was read).
     std::string bytes;
+    const std::optional<std::uint64_t> memory = available ? available() : std::nullopt;
     for (std::size_t chunk = 1 << 16;; chunk *= 2) {
+        // A file no load could take is not read on: the load refuses it.
+        if (!LoadFitsMemory({std::max<std::uint64_t>(file.sizeHint(), bytes.size()), 0}, memory)) return -1;
         file.readMore(bytes, chunk);
         const bool whole = file.atEnd();
         const ModeScan scan = scanRecords(codec.decode(bytes, DetectEncoding(bytes, whole)), whole);

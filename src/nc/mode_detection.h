@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "document/load_memory.h"
+
 namespace orca {
 
 class MessageSink;
@@ -17,7 +19,10 @@ std::int16_t AbsIncModeInText(std::string_view text);
 
 // The same for a program file (path trimmed of blanks), reading only as
 // much of it as the first 10 records need. A file that cannot be opened is
-// reported with the system's error text and gives -1.
-std::int16_t AbsIncModeGet(const std::string& path, const TextCodec& codec, MessageSink& messages);
+// reported with the system's error text and gives -1, and so does a file
+// too large for a load in the `available` memory, which is not read (the
+// load refuses it).
+std::int16_t AbsIncModeGet(const std::string& path, const TextCodec& codec, MessageSink& messages,
+                           const AvailableMemory& available = MemAvailableNow);
 
 }  // namespace orca

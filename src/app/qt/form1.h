@@ -1,0 +1,184 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/layout.h"
+#include "app/qt/dialog_message_sink.h"
+#include "app/qt/pictures.h"
+#include "app/settings_file.h"
+#include "document/qt/cp932_codec.h"
+#include "document/text_encoding.h"
+#include "nc/plot_engine.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QToolBar;
+class QToolButton;
+
+namespace orca {
+
+class EditorPane;
+class FormCommands;
+class ProgressControl;
+class SplitterBar;
+class SurfaceView;
+class ToolMarkerView;
+class UserDialogs;
+
+// The main window: menus, toolbar, editor pane, splitter, drawing area with
+// its ring of pan buttons, status bar and progress bar, and the document.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    Form1(SettingsFile settings, UserDialogs& dialogs, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Start-up after the window was created: window state, show, font,
+    // grid, surface height, the command-line file, the recent-file menu.
+    void startUp(const std::vector<std::string>& args);
+
+    // What the commands work with.
+    EditorPane& richCode() { return *richCode_; }
+    SurfaceView& picBox1() { return *picBox1_; }
+    ToolMarkerView& imgRoute() { return *imgRoute_; }
+    PlotEngine& engine() { return engine_; }
+    UserDialogs& dialogs() { return dialogs_; }
+    SettingsFile& settings() { return settings_; }
+    ProgressControl& progressBar1() { return *progress_; }
+    QWidget& progressBarWidget();
+    void setStatusText(const std::string& text);
+    std::string statusText() const;
+    // Toolbar1's button at a position, separators counted (the trace button is 7).
+    QAction* toolbarButton(int position) const;
+    int buttonPicture(int position) const;
+    void setButtonPicture(int position, int imageIndex);
+    QToolButton* panButton(PanDirection direction) const;
+    // The draw driver, the view hosts and the find state.
+    FormCommands& commands();
+    // The frame picMain's outer size, in twips.
+    float picMainWidth() const { return static_cast<float>(layout_.frame.width); }
+    float picMainHeight() const { return static_cast<float>(layout_.frame.height); }
+
+    const std::string& documentPath() const { return documentPath_; }
+    bool hasDocumentPath() const { return hasDocumentPath_; }
+    TextEncoding documentEncoding() const { return encoding_; }
+    int splitLeft() const { return splitLeft_; }
+    const MainLayout& currentLayout() const { return layout_; }
+    double twipsPerPixel() const;
+
+public slots:
+    void mnuOpen_Click();
+    void mnuUpdSave_Click();
+    void mnuNameSave_Click();
+    void mnuExit_Click();
+    void mnuLine99_Click(int index);
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuEditDelete_Click();
+    void mnuSearchFind_Click();
+    void mnuSearchFindNext_Click();
+    void mnuViewReDsp_Click();
+    void mnuViewTrace_Click();
+    void mnuViewScaleUp_Click();
+    void mnuViewScaleDown_Click();
+    void mnuDspInit_Click();
+    void mnuFont_Click();
+    void mnuHelpVer_Click();
+    void Toolbar1_ButtonClick(QAction* button);
+    void cmdUp_Click();
+    void cmdDown_Click();
+    void cmdLeft_Click();
+    void cmdRight_Click();
+    void cmdLeftUp_Click();
+    void cmdLeftDown_Click();
+    void cmdRightUp_Click();
+    void cmdRightDown_Click();
+
+    void richCode_OLEDragDrop(const QStringList& files);
+    void lineDspToStatusBar_Sub();
+    void Layout_Sub();
+    void HistoryRead_Sub();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    enum class LoadRoute { Open, Recent, Drop, CommandLine };
+
+    void buildMenus();
+    void buildToolbar();
+    void buildDrawingArea();
+    QAction* menuItem(QMenu* menu, const char* name, const char* caption, void (Form1::*handler)());
+    QAction* menuSeparator(QMenu* menu, const char* name);
+
+    void Form_Resize();
+    void picSplit_MouseDown();
+    void picSplit_MouseMove(int xPx);
+    void picSplit_MouseUp();
+    int toTwips(int px) const;
+    int toPixels(int twips) const;
+
+    // Hook the draw driver fills: a running redraw or trace is stopped
+    // before a file is loaded or saved.
+    void stopRunningDraw();
+
+    std::optional<std::int16_t> decideMode(const std::string& path, bool recentEntry);
+    void loadDocument(const std::string& candidate, LoadRoute route);
+    void FileTextDsp_Sub();
+    void enableSaveCommands();
+
+    // The question before an edit would be lost; true to go on.
+    bool keepEditsOrDiscard();
+    bool overwriteSave(bool confirm);
+    bool saveAs();
+    bool writeDocument(const std::string& path);
+
+    SettingsFile settings_;
+    UserDialogs& dialogs_;
+    DialogMessageSink messages_;
+    QtTextCodec codec_;
+
+    EditorPane* richCode_ = nullptr;
+    SplitterBar* picSplit_ = nullptr;
+    QWidget* picMain_ = nullptr;
+    SurfaceView* picBox1_ = nullptr;
+    ToolMarkerView* imgRoute_ = nullptr;
+    std::array<QToolButton*, 8> panButtons_{};
+    QToolBar* toolbar1_ = nullptr;
+    std::array<QAction*, 10> toolbarButtons_{};
+    QLabel* stsBar1_ = nullptr;
+    QProgressBar* progressWidget_ = nullptr;
+    std::unique_ptr<ProgressControl> progress_;
+    QMenu* mnuFile_ = nullptr;
+    QAction* mnuLine99Separator_ = nullptr;
+    std::vector<QAction*> recentEntries_;
+    QAction* mnuUpdSave_ = nullptr;
+    QAction* mnuNameSave_ = nullptr;
+
+    PlotEngine engine_;
+    std::unique_ptr<FormCommands> commands_;
+
+    MainLayout layout_;
+    int splitLeft_ = kInitialSplitLeft;
+    std::int16_t SplitDragging = 0;
+
+    std::string documentPath_;
+    bool hasDocumentPath_ = false;
+    TextEncoding encoding_ = TextEncoding::Cp932;
+    std::string lastSaveName_;
+};
+
+}  // namespace orca

@@ -1,0 +1,49 @@
+#include "app/qt/about_box.h"
+#include "app/qt/form1.h"
+#include "app/qt/user_dialogs.h"
+#include "app/ui/editor_pane.h"
+#include "document/qt/clipboard_commands.h"
+#include "nc/number_rule.h"
+#include "nc/route_driver.h"
+
+namespace orca {
+
+void Form1::mnuEditCut_Click() { ClipCut_Sub(*richCode_); }
+
+void Form1::mnuEditCopy_Click() { ClipCopy_Sub(*richCode_); }
+
+void Form1::mnuEditPaste_Click() { ClipPaste_Sub(*richCode_); }
+
+void Form1::mnuEditDelete_Click() {
+    richCode_->setFocus();
+    richCode_->deleteForward();
+}
+
+void Form1::lineDspToStatusBar_Sub() { setStatusText(CaretLineStatusText(richCode_->caretLine())); }
+
+void Form1::mnuFont_Click() {
+    const std::optional<QFont> chosen = dialogs_.chooseFont(richCode_->paneFont());
+    if (!chosen) return;
+    QFont font = richCode_->paneFont();
+    font.setFamily(chosen->family());
+    if (chosen->pointSizeF() > 0) font.setPointSizeF(chosen->pointSizeF());
+    font.setBold(chosen->bold());
+    font.setItalic(chosen->italic());
+    richCode_->setPaneFont(font);
+
+    const QFont& taken = richCode_->paneFont();
+    EditorFontSetting stored;
+    stored.name = taken.family().toStdString();
+    short size = stored.size;
+    if (ToInt16(taken.pointSizeF(), size)) stored.size = size;
+    stored.bold = taken.bold();
+    stored.italic = taken.italic();
+    FontWrite_Sub(settings_, stored);
+}
+
+void Form1::mnuHelpVer_Click() {
+    AboutBox about(dialogs_, this);
+    dialogs_.runModal(about);
+}
+
+}  // namespace orca

@@ -1,0 +1,79 @@
+#include "app/qt/form_commands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QToolButton>
+
+#include "app/qt/form1.h"
+#include "app/qt/user_dialogs.h"
+#include "app/ui/editor_pane.h"
+#include "app/ui/progress_control.h"
+
+namespace orca {
+namespace {
+
+constexpr int kTraceButton = 7;
+
+}  // namespace
+
+FormRouteHost::FormRouteHost(Form1& form) : form_(form) { clock_.start(); }
+
+std::string FormRouteHost::EditorText() const { return form_.richCode().programText(); }
+
+std::int64_t FormRouteHost::CaretLine() const { return form_.richCode().caretLine(); }
+
+void FormRouteHost::SetStatusText(const std::string& text) { form_.setStatusText(text); }
+
+bool FormRouteHost::ProgressVisible() const { return form_.progressBar1().visible(); }
+
+void FormRouteHost::SetProgressVisible(bool visible) { form_.progressBar1().setVisible(visible); }
+
+void FormRouteHost::SetProgressRange(std::int64_t min, std::int64_t max) {
+    form_.progressBar1().setMax(max);
+    form_.progressBar1().setMin(min);
+}
+
+void FormRouteHost::SetProgressValue(std::int64_t value) { form_.progressBar1().setValue(value); }
+
+int FormRouteHost::TraceButtonPicture() const { return form_.buttonPicture(kTraceButton); }
+
+void FormRouteHost::SetTraceButtonPicture(int index) { form_.setButtonPicture(kTraceButton, index); }
+
+void FormRouteHost::SetTraceButtonCaption(const std::string& caption) {
+    form_.toolbarButton(kTraceButton)->setText(QString::fromStdString(caption));
+}
+
+void FormRouteHost::DoEvents() {
+    if (sincePump_.isValid() && !sincePump_.hasExpired(kPumpIntervalMs)) return;
+    QCoreApplication::processEvents();
+    sincePump_.start();
+}
+
+double FormRouteHost::MonotonicSeconds() const { return static_cast<double>(clock_.nsecsElapsed()) * 1e-9; }
+
+float FormRouteHost::FrameWidth() const { return form_.picMainWidth(); }
+
+float FormRouteHost::FrameHeight() const { return form_.picMainHeight(); }
+
+void FormViewHost::ShowHourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+void FormViewHost::RestorePointer() { QApplication::restoreOverrideCursor(); }
+
+void FormViewHost::DoEvents() { QCoreApplication::processEvents(); }
+
+void FormViewHost::SetPanButtonEnabled(PanDirection direction, bool enabled) {
+    form_.panButton(direction)->setEnabled(enabled);
+}
+
+void PlainMessageSink::showMessage(const std::string& text) {
+    form_.dialogs().message(text, MsgIcon::None, MsgButtons::Ok);
+}
+
+FormCommands::FormCommands(Form1& form)
+    : routeHost(form),
+      driver(form.engine(), routeHost),
+      viewHost(form),
+      findEditor(form.richCode()),
+      findMessages(form) {}
+
+}  // namespace orca

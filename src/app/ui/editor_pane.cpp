@@ -1,0 +1,197 @@
+#include "app/ui/editor_pane.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <algorithm>
+
+namespace orca {
+namespace {
+
+QStringList localFiles(const QMimeData* mime) {
+    QStringList files;
+    if (!mime || !mime->hasUrls()) return files;
+    for (const QUrl& url : mime->urls()) {
+        if (url.isLocalFile()) files << url.toLocalFile();
+    }
+    return files;
+}
+
+}  // namespace
+
+EditorPane::EditorPane(QWidget* parent) : QsciScintilla(parent) {
+    setObjectName("richCode");
+    setUtf8(true);
+    setEolMode(EolWindows);
+    setEolVisibility(false);
+    setWrapMode(WrapNone);
+    for (int margin = 0; margin < 5; ++margin) setMarginWidth(margin, 0);
+    setAcceptDrops(true);
+    // The horizontal scroll bar appears only when a line is wider than the pane.
+    SendScintilla(SCI_SETSCROLLWIDTH, 1L);
+    SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1L);
+    // Kept up to date by Scintilla, so that character offsets cost a line look-up.
+    SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF32);
+}
+
+std::int64_t EditorPane::byteLength() const { return SendScintilla(SCI_GETLENGTH); }
+
+std::int64_t EditorPane::charLength() const {
+    const long lines = SendScintilla(SCI_GETLINECOUNT);
+    return SendScintilla(SCI_INDEXPOSITIONFROMLINE, lines, SC_LINECHARACTERINDEX_UTF32);
+}
+
+std::string EditorPane::programText() const {
+    const auto length = static_cast<std::size_t>(byteLength());
+    const auto* data = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    return data ? std::string(data, length) : std::string();
+}
+
+void EditorPane::setProgramText(std::string_view utf8) {
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0L);
+    SendScintilla(SCI_CLEARALL);
+    SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), utf8.data());
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    SendScintilla(SCI_SETUNDOCOLLECTION, 1L);
+    SendScintilla(SCI_GOTOPOS, 0L);
+    markSaved();
+}
+
+bool EditorPane::empty() const { return byteLength() == 0; }
+
+std::int64_t EditorPane::charOffsetOf(std::int64_t bytePos) const {
+    const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(bytePos));
+    const long lineStart = SendScintilla(SCI_POSITIONFROMLINE, line);
+    return SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, SC_LINECHARACTERINDEX_UTF32) +
+           SendScintilla(SCI_COUNTCHARACTERS, lineStart, static_cast<long>(bytePos));
+}
+
+std::int64_t EditorPane::bytePosOf(std::int64_t charOffset) const {
+    if (charOffset <= 0) return 0;
+    if (charOffset >= charLength()) return byteLength();
+    const long line =
+        SendScintilla(SCI_LINEFROMINDEXPOSITION, static_cast<long>(charOffset), SC_LINECHARACTERINDEX_UTF32);
+    const long lineChar = SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, SC_LINECHARACTERINDEX_UTF32);
+    const long lineStart = SendScintilla(SCI_POSITIONFROMLINE, line);
+    return SendScintilla(SCI_POSITIONRELATIVE, lineStart, static_cast<long>(charOffset - lineChar));
+}
+
+std::int64_t EditorPane::selectionStart() const { return charOffsetOf(SendScintilla(SCI_GETSELECTIONSTART)); }
+
+std::int64_t EditorPane::selectionLength() const {
+    return charOffsetOf(SendScintilla(SCI_GETSELECTIONEND)) - selectionStart();
+}
+
+void EditorPane::setSelectionStart(std::int64_t offset) {
+    SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(bytePosOf(offset)));
+}
+
+void EditorPane::setSelectionLength(std::int64_t length) {
+    const std::int64_t start = selectionStart();
+    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(bytePosOf(start)),
+                  static_cast<long>(bytePosOf(start + std::max<std::int64_t>(length, 0))));
+}
+
+std::string EditorPane::selectedProgramText() const {
+    const long start = SendScintilla(SCI_GETSELECTIONSTART);
+    const long end = SendScintilla(SCI_GETSELECTIONEND);
+    const auto* data = reinterpret_cast<const char*>(SendScintilla(
+        SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), static_cast<long>(end - start)));
+    return data ? std::string(data, static_cast<std::size_t>(end - start)) : std::string();
+}
+
+void EditorPane::replaceSelection(std::string_view utf8) {
+    const long start = SendScintilla(SCI_GETSELECTIONSTART);
+    const long end = SendScintilla(SCI_GETSELECTIONEND);
+    SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(start), static_cast<long>(end));
+    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()), utf8.data());
+    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(start + static_cast<long>(utf8.size())));
+}
+
+void EditorPane::deleteForward() {
+    if (SendScintilla(SCI_GETSELECTIONEMPTY) == 0) {
+        replaceSelection("");
+    } else if (SendScintilla(SCI_GETCURRENTPOS) < byteLength()) {
+        SendScintilla(SCI_CLEAR);
+    }
+}
+
+std::int64_t EditorPane::caretLine() const {
+    return SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(SendScintilla(SCI_GETCURRENTPOS)));
+}
+
+bool EditorPane::changedSinceSave() const { return SendScintilla(SCI_GETMODIFY) != 0; }
+
+void EditorPane::markSaved() { SendScintilla(SCI_SETSAVEPOINT); }
+
+void EditorPane::setPaneFont(const QFont& font) {
+    font_ = font;
+    // Scintilla takes the face by a Latin-1 name, so it gets the face the
+    // name resolves to ("MS ゴシック" stands for an installed Japanese face).
+    QFont shown = font;
+    shown.setFamilies({QFontInfo(font).family()});
+    setFont(shown);
+}
+
+bool EditorPane::event(QEvent* e) {
+    // Del belongs to the Delete command of the Edit menu, even in the pane.
+    if (e->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(e);
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
+            e->ignore();
+            return false;
+        }
+    }
+    return QsciScintilla::event(e);
+}
+
+void EditorPane::keyPressEvent(QKeyEvent* e) {
+    QsciScintilla::keyPressEvent(e);
+    emit caretStatusWanted();
+}
+
+void EditorPane::keyReleaseEvent(QKeyEvent* e) {
+    QsciScintilla::keyReleaseEvent(e);
+    emit caretStatusWanted();
+}
+
+void EditorPane::mouseReleaseEvent(QMouseEvent* e) {
+    QsciScintilla::mouseReleaseEvent(e);
+    emit caretStatusWanted();
+}
+
+void EditorPane::focusInEvent(QFocusEvent* e) {
+    QsciScintilla::focusInEvent(e);
+    emit caretStatusWanted();
+}
+
+void EditorPane::dragEnterEvent(QDragEnterEvent* e) {
+    if (!localFiles(e->mimeData()).isEmpty()) {
+        e->acceptProposedAction();
+        return;
+    }
+    QsciScintilla::dragEnterEvent(e);
+}
+
+void EditorPane::dragMoveEvent(QDragMoveEvent* e) {
+    if (!localFiles(e->mimeData()).isEmpty()) {
+        e->acceptProposedAction();
+        return;
+    }
+    QsciScintilla::dragMoveEvent(e);
+}
+
+void EditorPane::dropEvent(QDropEvent* e) {
+    const QStringList files = localFiles(e->mimeData());
+    if (files.isEmpty()) {
+        QsciScintilla::dropEvent(e);
+        return;
+    }
+    e->acceptProposedAction();
+    emit filesDropped(files);
+}
+
+}  // namespace orca

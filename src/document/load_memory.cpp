@@ -1,0 +1,79 @@
+#include "document/load_memory.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "document/program_file.h"
+#include "nc/program_plot.h"
+
+namespace orca {
+
+std::uint64_t LoadMemoryNeed(const LoadSize& size) {
+    const double need = std::ceil(static_cast<double>(size.bytes) * kLoadBytesPerFileByte +
+                                  static_cast<double>(size.lines) * kLoadBytesPerLine);
+    // Beyond any machine: saturate rather than wrap.
+    return need >= 1.8e19 ? UINT64_MAX : static_cast<std::uint64_t>(need);
+}
+
+bool LoadFitsMemory(const LoadSize& size, std::optional<std::uint64_t> available) {
+    return !available || LoadMemoryNeed(size) <= *available;
+}
+
+TextLines CountLines(std::string_view bytes) {
+    TextLines lines;
+    ForEachRecord(bytes, [&lines](std::string_view record) {
+        ++lines.count;
+        lines.longest = std::max<std::uint64_t>(lines.longest, record.size());
+    });
+    return lines;
+}
+
+std::optional<std::uint64_t> MemAvailableOf(std::string_view meminfo) {
+    constexpr std::string_view kKey = "MemAvailable:";
+    std::optional<std::uint64_t> found;
+    ForEachRecord(meminfo, [&](std::string_view line) {
+        if (found || !line.starts_with(kKey)) return;
+        line.remove_prefix(kKey.size());
+        while (!line.empty() && line.front() == ' ') line.remove_prefix(1);
+        std::uint64_t kilobytes = 0;
+        const auto [end, ec] = std::from_chars(line.data(), line.data() + line.size(), kilobytes);
+        const std::string_view unit(end, static_cast<std::size_t>(line.data() + line.size() - end));
+        if (ec == std::errc() && unit == " kB" && kilobytes <= UINT64_MAX / 1024) found = kilobytes * 1024;
+    });
+    return found;
+}
+
+std::optional<std::uint64_t> MemAvailableNow() {
+    ProgramFile file;
+    std::string text;
+    if (!file.open("/proc/meminfo") || !file.readRest(text)) return std::nullopt;
+    return MemAvailableOf(text);
+}
+
+std::string ByteSizeText(std::uint64_t bytes) {
+    if (bytes < 1024) return std::to_string(bytes) + " バイト";
+    constexpr const char* kUnits[] = {"KB", "MB", "GB", "TB", "PB", "EB"};
+    double value = static_cast<double>(bytes) / 1024;
+    std::size_t unit = 0;
+    while (value >= 1024 && unit + 1 < std::size(kUnits)) {
+        value /= 1024;
+        ++unit;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f %s", value, kUnits[unit]);
+    return text;
+}
+
+std::string LoadTooLargeMessage(std::uint64_t fileBytes, std::uint64_t need, std::uint64_t available) {
+    return "ファイルが大きすぎるため読み込めません（" + ByteSizeText(fileBytes) + "）。\r\n読み込みには約 " +
+           ByteSizeText(need) + " のメモリが必要ですが、空きは " + ByteSizeText(available) + " です。";
+}
+
+std::string LineTooLongMessage(std::uint64_t longest, std::uint64_t limit) {
+    return "ファイルに長すぎる行があるため読み込めません（最長の行 " + ByteSizeText(longest) +
+           "、表示できるのは " + ByteSizeText(limit) + " まで）。";
+}
+
+}  // namespace orca

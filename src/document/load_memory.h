@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orca {
+
+// What a load holds at its peak, measured in the window and in the headless
+// commands on programs of 4 to 32 bytes a line: the bytes read, the decoded
+// text, the editor text being built, the editor pane's copy and the drawn
+// segments. Short lines cost more per byte, so lines count on their own.
+inline constexpr double kLoadBytesPerFileByte = 6;
+inline constexpr double kLoadBytesPerLine = 100;
+
+struct LoadSize {
+    std::uint64_t bytes = 0;
+    std::uint64_t lines = 0;  // 0 while the file is unread: the least it can need
+};
+
+std::uint64_t LoadMemoryNeed(const LoadSize& size);
+// False only when the need is known to exceed what is available; an unknown
+// amount of free memory lets the load go ahead.
+bool LoadFitsMemory(const LoadSize& size, std::optional<std::uint64_t> available);
+// The records of file bytes as the loader splits them, and the longest
+// one's length in bytes.
+struct TextLines {
+    std::uint64_t count = 0;
+    std::uint64_t longest = 0;
+};
+TextLines CountLines(std::string_view bytes);
+
+// The "MemAvailable" line of /proc/meminfo text, in bytes.
+std::optional<std::uint64_t> MemAvailableOf(std::string_view meminfo);
+// The memory this machine has available now, when the system says.
+std::optional<std::uint64_t> MemAvailableNow();
+using AvailableMemory = std::function<std::optional<std::uint64_t>()>;
+
+// A size for the user: bytes, KB, MB or GB (binary multiples) with one decimal.
+std::string ByteSizeText(std::uint64_t bytes);
+// The refusal, naming the file's size, the memory the load needs and what is free.
+std::string LoadTooLargeMessage(std::uint64_t fileBytes, std::uint64_t need, std::uint64_t available);
+// The refusal of a file with a line longer than the editor can show.
+std::string LineTooLongMessage(std::uint64_t longest, std::uint64_t limit);
+
+}  // namespace orca

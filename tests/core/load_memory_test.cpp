@@ -1,0 +1,147 @@
+#include "document/load_memory.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "document/program_loading.h"
+#include "nc/mode_detection.h"
+#include "nc/program_plot.h"
+#include "scratch_dir.h"
+#include "test_support.h"
+#include "tiny_cp932.h"
+
+namespace orca {
+namespace {
+
+TEST(LoadMemory, NeedCountsBytesAndLinesAndSaturates) {
+    EXPECT_EQ(LoadMemoryNeed({0, 0}), 0u);
+    // The 10,000,000-line generated program: 322,558,904 bytes took 2.15 GB in the window.
+    const std::uint64_t tenMillion = LoadMemoryNeed({322558904, 10000001});
+    EXPECT_GT(tenMillion, 2150000000u);
+    EXPECT_LT(tenMillion, 4000000000u);
+    // Five million 4-byte lines took 397 MB (a drawn segment and an editor line each).
+    EXPECT_GT(LoadMemoryNeed({20000008, 5000002}), 510000000u);
+    EXPECT_GT(LoadMemoryNeed({1000, 100}), LoadMemoryNeed({1000, 0}));
+    EXPECT_EQ(LoadMemoryNeed({UINT64_MAX, UINT64_MAX}), UINT64_MAX);
+}
+
+TEST(LoadMemory, FitsUnlessTheNeedIsKnownToExceedWhatIsFree) {
+    const LoadSize size{1000000, 10000};
+    const std::uint64_t need = LoadMemoryNeed(size);
+    EXPECT_TRUE(LoadFitsMemory(size, need));
+    EXPECT_FALSE(LoadFitsMemory(size, need - 1));
+    EXPECT_TRUE(LoadFitsMemory(size, std::nullopt)) << "no figure from the system: go ahead";
+    EXPECT_FALSE(LoadFitsMemory({UINT64_MAX, 0}, UINT64_MAX - 1));
+}
+
+TEST(LoadMemory, LinesAreCountedWithTheLongest) {
+    EXPECT_EQ(CountLines("").count, 0u);
+    const TextLines lines = CountLines("a\r\nbbb\rcc\n\ndddd");
+    EXPECT_EQ(lines.count, 5u);
+    EXPECT_EQ(lines.longest, 4u) << "line ends not counted";
+    EXPECT_EQ(CountLines(std::string(3000, 'x') + "\r\n").longest, 3000u);
+}
+
+TEST(LoadMemory, MemAvailableIsReadFromMeminfo) {
+    const std::string meminfo =
+        "MemTotal:       24305248 kB\nMemFree:        21130724 kB\nMemAvailable:   22735832 kB\n"
+        "Buffers:          123 kB\n";
+    EXPECT_EQ(MemAvailableOf(meminfo), 22735832ull * 1024);
+    EXPECT_EQ(MemAvailableOf("MemTotal: 1 kB\n"), std::nullopt) << "an old kernel";
+    EXPECT_EQ(MemAvailableOf("MemAvailable: lots\n"), std::nullopt);
+    EXPECT_EQ(MemAvailableOf("MemAvailable: 12 MB\n"), std::nullopt);
+    EXPECT_EQ(MemAvailableOf("MemAvailable: 99999999999999999999 kB\n"), std::nullopt);
+    EXPECT_EQ(MemAvailableOf(""), std::nullopt);
+    // This machine answers, with something.
+    ASSERT_TRUE(MemAvailableNow().has_value());
+    EXPECT_GT(*MemAvailableNow(), 0u);
+}
+
+TEST(LoadMemory, SizesAreWrittenForTheUser) {
+    EXPECT_EQ(ByteSizeText(0), "0 バイト");
+    EXPECT_EQ(ByteSizeText(1023), "1023 バイト");
+    EXPECT_EQ(ByteSizeText(1536), "1.5 KB");
+    EXPECT_EQ(ByteSizeText(322558904), "307.6 MB");
+    EXPECT_EQ(ByteSizeText(3ull << 30), "3.0 GB");
+    EXPECT_EQ(ByteSizeText(UINT64_MAX), "16.0 EB");
+    EXPECT_EQ(LoadTooLargeMessage(322558904, 3ull << 30, 1ull << 30),
+              "ファイルが大きすぎるため読み込めません（307.6 MB）。\r\n"
+              "読み込みには約 3.0 GB のメモリが必要ですが、空きは 1.0 GB です。");
+    EXPECT_EQ(
+        LineTooLongMessage(104857600, 1 << 20),
+        "ファイルに長すぎる行があるため読み込めません（最長の行 100.0 MB、表示できるのは 1.0 MB まで）。");
+}
+
+class LoadMemoryGuardTest : public ::testing::Test {
+protected:
+    test::ScratchDir dir;
+    test::TinyCp932 codec;
+    test::EngineFixture fx;
+
+    LoadedProgram load(const std::string& path, std::uint64_t available, bool& started) {
+        LoadCallbacks callbacks;
+        callbacks.started = [&](const std::string&, std::uint64_t) { started = true; };
+        callbacks.availableMemory = [available] { return available; };
+        return LoadProgramFile(fx.engine, path, codec, callbacks);
+    }
+};
+
+TEST_F(LoadMemoryGuardTest, FileTooLargeIsRefusedWithItsSizeAndNothingChanges) {
+    bool started = false;
+    ASSERT_EQ(load(dir.write("a.nc", "G01 X10. Y5.\n"), UINT64_MAX, started).status, LoadStatus::Loaded);
+    const std::size_t drawn = fx.engine.displayList.LineCount();
+    const std::size_t ops = fx.surface.ops().size();
+
+    started = false;
+    const std::string big(2000, 'X');
+    const LoadedProgram refused = load(dir.write("big.nc", big), 2000, started);
+    EXPECT_EQ(refused.status, LoadStatus::OpenFailed);
+    EXPECT_TRUE(refused.text.empty());
+    EXPECT_FALSE(started) << "refused before the status text and the progress bar";
+    ASSERT_EQ(fx.sink.messages.size(), 1u);
+    EXPECT_EQ(fx.sink.messages[0], LoadTooLargeMessage(2000, LoadMemoryNeed({2000, 0}), 2000));
+    EXPECT_EQ(fx.engine.displayList.LineCount(), drawn);
+    EXPECT_EQ(fx.surface.ops().size(), ops) << "surface not cleared";
+}
+
+TEST_F(LoadMemoryGuardTest, ShortLinesAreRefusedOnceCounted) {
+    std::string lines;
+    for (int i = 0; i < 1000; ++i) lines += i % 2 ? "X1\n" : "X0\n";
+    const std::uint64_t bytesOnly = LoadMemoryNeed({lines.size(), 0});
+    bool started = false;
+    const LoadedProgram refused = load(dir.write("short.nc", lines), bytesOnly, started);
+    EXPECT_EQ(refused.status, LoadStatus::OpenFailed);
+    ASSERT_EQ(fx.sink.messages.size(), 1u);
+    EXPECT_EQ(fx.sink.messages[0],
+              LoadTooLargeMessage(lines.size(), LoadMemoryNeed({lines.size(), 1000}), bytesOnly));
+    EXPECT_TRUE(fx.engine.displayList.empty());
+
+    EXPECT_EQ(load(dir.file("short.nc"), LoadMemoryNeed({lines.size(), 1000}), started).status,
+              LoadStatus::Loaded);
+}
+
+TEST_F(LoadMemoryGuardTest, LineLongerThanTheCallerTakesIsRefused) {
+    const std::string path = dir.write("long.nc", "G90\n" + std::string(2000, 'X') + "\nG01 X1.\n");
+    LoadCallbacks callbacks;
+    callbacks.maxLineBytes = 1999;
+    EXPECT_EQ(LoadProgramFile(fx.engine, path, codec, callbacks).status, LoadStatus::OpenFailed);
+    EXPECT_EQ(fx.sink.messages, std::vector<std::string>{LineTooLongMessage(2000, 1999)});
+    EXPECT_TRUE(fx.surface.ops().empty());
+    callbacks.maxLineBytes = 2000;
+    EXPECT_EQ(LoadProgramFile(fx.engine, path, codec, callbacks).status, LoadStatus::Loaded);
+}
+
+// The detection does not read a file no load could take (G91 is at its
+// very start): it answers undecided, and the load then refuses the file.
+TEST_F(LoadMemoryGuardTest, DetectionDoesNotReadAFileNoLoadCouldTake) {
+    const std::string path = dir.write("long.nc", "G91\n" + std::string(1 << 20, ' '));
+    EXPECT_EQ(AbsIncModeGet(path, codec, fx.sink, [] { return std::optional<std::uint64_t>(1 << 20); }), -1);
+    EXPECT_EQ(AbsIncModeGet(path, codec, fx.sink, [] { return std::optional<std::uint64_t>(); }), 1);
+    EXPECT_EQ(AbsIncModeGet(path, codec, fx.sink), 1) << "this machine has the memory";
+    EXPECT_TRUE(fx.sink.messages.empty());
+}
+
+}  // namespace
+}  // namespace orca

@@ -1,0 +1,102 @@
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/ui/tool_marker_view.h"
+#include "form1_fixture.h"
+
+namespace orca::test {
+namespace {
+
+std::vector<std::string> itemsOf(QMenu* menu) {
+    std::vector<std::string> items;
+    for (QAction* a : menu->actions()) items.push_back(a->isSeparator() ? "-" : a->text().toStdString());
+    return items;
+}
+
+TEST_F(Form1Test, MenusHoldEveryItemWithItsExactCaption) {
+    started();
+    std::vector<std::string> menus;
+    for (QAction* a : form().menuBar()->actions()) menus.push_back(a->text().toStdString());
+    EXPECT_EQ(menus, (std::vector<std::string>{"ファイル(&F)", "編集(&E)", "検索(&S)", "表示(&V)", "設定(&O)",
+                                               "ヘルプ(&H)"}));
+    EXPECT_EQ(itemsOf(form().findChild<QMenu*>("mnuFile")),
+              (std::vector<std::string>{"開く(&O)...", "-", "上書き保存(&S)", "名前を付けて保存(&A)...", "-",
+                                        "終了(&X)", "-"}));
+    EXPECT_EQ(itemsOf(form().findChild<QMenu*>("mnuEdit")),
+              (std::vector<std::string>{"切り取り(&T)  Ctrl+X", "コピー(&C)    Ctrl+C", "貼り付け(&P) Ctrl+V",
+                                        "削除(&L)"}));
+    EXPECT_EQ(itemsOf(form().findChild<QMenu*>("mnuSearch")),
+              (std::vector<std::string>{"検索(&F)", "次を検索(&N)"}));
+    EXPECT_EQ(itemsOf(form().findChild<QMenu*>("mnuView")),
+              (std::vector<std::string>{"再描画(&R)", "トレース(&T)", "-", "拡大(&I)", "縮小(&O)"}));
+    EXPECT_EQ(itemsOf(form().findChild<QMenu*>("mnuInit")),
+              (std::vector<std::string>{"描画(&D)...", "-", "フォント(&F)..."}));
+    EXPECT_EQ(itemsOf(form().findChild<QMenu*>("mnuHelp")), (std::vector<std::string>{"ﾊﾞｰｼﾞｮﾝ情報(&A)..."}));
+}
+
+TEST_F(Form1Test, OnlyDeleteCarriesAShortcut) {
+    started();
+    for (QAction* a : form().findChildren<QAction*>()) {
+        if (a->objectName() == "mnuEditDelete") {
+            EXPECT_EQ(a->shortcut(), QKeySequence(Qt::Key_Delete));
+        } else {
+            EXPECT_TRUE(a->shortcut().isEmpty()) << a->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(Form1Test, ToolbarButtonsInOrderWithPicturesAndTheTraceButtonAtSeven) {
+    started();
+    const std::vector<std::string> captions = {"開く", "上書き",   "-", "再描画",  "拡大",
+                                               "縮小", "トレース", "-", "描画設定"};
+    for (int position = 1; position <= 9; ++position) {
+        QAction* b = form().toolbarButton(position);
+        ASSERT_NE(b, nullptr);
+        EXPECT_EQ(b->isSeparator() ? "-" : b->text().toStdString(), captions[position - 1]);
+        if (!b->isSeparator()) {
+            EXPECT_FALSE(b->icon().isNull());
+        }
+    }
+    EXPECT_EQ(form().buttonPicture(7), 6);
+    form().setButtonPicture(7, 7);
+    EXPECT_EQ(form().buttonPicture(7), 7);
+    auto* toolbar = form().findChild<QToolBar*>("Toolbar1");
+    EXPECT_EQ(toolbar->iconSize(), QSize(32, 32));
+    EXPECT_EQ(toolbar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+}
+
+TEST_F(Form1Test, ToolbarDispatchesByCaption) {
+    started();
+    dialogs_.answer(std::vector<std::string>{});
+    form().Toolbar1_ButtonClick(form().toolbarButton(1));
+    dialogs_.answer(std::optional<std::string>());
+    form().Toolbar1_ButtonClick(form().toolbarButton(2));
+    EXPECT_EQ(dialogs_.fileRequests().size(), 2u);
+    EXPECT_FALSE(dialogs_.fileRequests()[0].mode.save);
+    EXPECT_TRUE(dialogs_.fileRequests()[1].mode.save);
+
+    QAction* trace = form().toolbarButton(7);
+    trace->setText("中断");
+    form().Toolbar1_ButtonClick(trace);
+    EXPECT_FALSE(form().imgRoute().Visible());
+
+    QAction stranger("その他");
+    form().Toolbar1_ButtonClick(&stranger);
+    EXPECT_EQ(dialogs_.fileRequests().size(), 2u);
+}
+
+TEST_F(Form1Test, PanButtonsCarryArrowsAndNoCaption) {
+    started();
+    for (const char* name : {"cmdUp", "cmdDown", "cmdLeft", "cmdRight", "cmdLeftUp", "cmdLeftDown",
+                             "cmdRightUp", "cmdRightDown"}) {
+        auto* b = form().findChild<QToolButton*>(name);
+        ASSERT_NE(b, nullptr) << name;
+        EXPECT_TRUE(b->text().isEmpty());
+        EXPECT_FALSE(b->icon().isNull());
+    }
+}
+
+}  // namespace
+}  // namespace orca::test

@@ -1,0 +1,121 @@
+#include "app/ui/editor_pane.h"
+
+#include <gtest/gtest.h>
+
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrl>
+
+#include "app/qt/font_substitutes.h"
+
+namespace orca::test {
+namespace {
+
+using namespace std::string_literals;
+
+class EditorPaneTest : public ::testing::Test {
+protected:
+    void dragAndDrop(const QMimeData& data) {
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(pane.viewport(), &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(pane.viewport(), &drop);
+    }
+
+    EditorPane pane;
+};
+
+TEST_F(EditorPaneTest, TextRoundTripsByteForByteNulsIncluded) {
+    const std::string text = "G90\r\n(工具 あ)\r\nX1.\0Y2.\r\n"s;
+    pane.setProgramText(text);
+    EXPECT_EQ(pane.programText(), text);
+    EXPECT_FALSE(pane.changedSinceSave());
+    EXPECT_FALSE(pane.isUndoAvailable());
+    EXPECT_EQ(pane.selectionStart(), 0);
+}
+
+TEST_F(EditorPaneTest, PositionsAreCharactersNotBytes) {
+    pane.setProgramText("(あい)\r\nG01 X1.");
+    // "(あい)" is 4 characters but 8 bytes; the CR LF counts two.
+    pane.setSelectionStart(6);
+    pane.setSelectionLength(3);
+    EXPECT_EQ(pane.selectedProgramText(), "G01");
+    EXPECT_EQ(pane.selectionStart(), 6);
+    EXPECT_EQ(pane.selectionLength(), 3);
+    pane.setSelectionStart(1);
+    pane.setSelectionLength(2);
+    EXPECT_EQ(pane.selectedProgramText(), "あい");
+    EXPECT_EQ(pane.caretLine(), 0);
+    pane.setSelectionStart(7);
+    EXPECT_EQ(pane.caretLine(), 1);
+    EXPECT_EQ(pane.selectionLength(), 0);
+}
+
+TEST_F(EditorPaneTest, OffsetsBeyondTheTextStopAtItsEnd) {
+    pane.setProgramText("abc");
+    pane.setSelectionStart(99);
+    EXPECT_EQ(pane.selectionStart(), 3);
+    pane.setSelectionStart(1);
+    pane.setSelectionLength(99);
+    EXPECT_EQ(pane.selectedProgramText(), "bc");
+}
+
+TEST_F(EditorPaneTest, ReplacingTheSelectionInsertsAtTheCaretAndMarksAChange) {
+    pane.setProgramText("G01 X1.");
+    pane.setSelectionStart(4);
+    pane.replaceSelection("Y2. ");
+    EXPECT_EQ(pane.programText(), "G01 Y2. X1.");
+    EXPECT_EQ(pane.selectionStart(), 8);
+    EXPECT_TRUE(pane.changedSinceSave());
+    pane.markSaved();
+    EXPECT_FALSE(pane.changedSinceSave());
+}
+
+TEST_F(EditorPaneTest, DeleteForwardRemovesTheSelectionOrTheNextCharacter) {
+    pane.setProgramText("ab\r\ncd");
+    pane.setSelectionStart(2);
+    pane.deleteForward();
+    EXPECT_EQ(pane.programText(), "abcd");  // a CR LF goes as one
+    pane.setSelectionStart(1);
+    pane.setSelectionLength(2);
+    pane.deleteForward();
+    EXPECT_EQ(pane.programText(), "ad");
+    pane.setSelectionStart(2);
+    pane.deleteForward();
+    EXPECT_EQ(pane.programText(), "ad");
+}
+
+TEST_F(EditorPaneTest, EnterTypesCrLf) {
+    pane.setProgramText("G90");
+    pane.setSelectionStart(3);
+    QTest::keyClick(pane.viewport(), Qt::Key_Return);
+    EXPECT_EQ(pane.programText(), "G90\r\n");
+}
+
+TEST_F(EditorPaneTest, FontKeepsItsNameWhileAnInstalledFaceShowsIt) {
+    InstallFontSubstitutes();
+    QFont font("MS ゴシック");
+    font.setPointSizeF(10.5);
+    pane.setPaneFont(font);
+    EXPECT_EQ(pane.paneFont().family().toStdString(), "MS ゴシック");
+    EXPECT_EQ(pane.paneFont().pointSizeF(), 10.5);
+    EXPECT_EQ(QFontInfo(pane.font()).family().toStdString(), "IPAGothic");
+}
+
+TEST_F(EditorPaneTest, DroppedFilesAreHandedOverInOrderOtherDropsAreText) {
+    QSignalSpy dropped(&pane, &EditorPane::filesDropped);
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile("/tmp/a.nc"), QUrl::fromLocalFile("/tmp/b.nc")});
+    dragAndDrop(files);
+    ASSERT_EQ(dropped.count(), 1);
+    EXPECT_EQ(dropped.at(0).at(0).toStringList(), (QStringList{"/tmp/a.nc", "/tmp/b.nc"}));
+
+    QMimeData web;
+    web.setUrls({QUrl("https://example.com/a.nc")});
+    dragAndDrop(web);
+    EXPECT_EQ(dropped.count(), 1);
+}
+
+}  // namespace
+}  // namespace orca::test

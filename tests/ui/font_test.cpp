@@ -1,0 +1,55 @@
+#include "form1_fixture.h"
+
+namespace orca::test {
+namespace {
+
+QFont chosen(const char* family, double size, bool bold, bool italic) {
+    QFont f(family);
+    f.setPointSizeF(size);
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
+}
+
+TEST_F(Form1Test, ChosenFontAppliesAtOnceAndIsKept) {
+    started();
+    dialogs_.answer(std::optional<QFont>(chosen("IPAGothic", 12, true, true)));
+    form().mnuFont_Click();
+    const QFont& pane = form().richCode().paneFont();
+    EXPECT_EQ(pane.family().toStdString(), "IPAGothic");
+    EXPECT_EQ(pane.pointSizeF(), 12.0);
+    EXPECT_TRUE(pane.bold());
+    EXPECT_TRUE(pane.italic());
+    EXPECT_NE(settingsText().find("[FONT]\nNAME=IPAGothic\nSIZE=12\nBOLD=True\nITALIC=True\n"),
+              std::string::npos);
+}
+
+TEST_F(Form1Test, FontRoundTripsThroughTheSettingsFileWithWholeSizes) {
+    started();
+    dialogs_.answer(std::optional<QFont>(chosen("IPAPGothic", 10.5, false, true)));
+    form().mnuFont_Click();
+    EXPECT_EQ(form().richCode().paneFont().pointSizeF(), 10.5);
+    form_.reset();
+    started();
+    const QFont& pane = form().richCode().paneFont();
+    EXPECT_EQ(pane.family().toStdString(), "IPAPGothic");
+    EXPECT_EQ(pane.pointSizeF(), 10.0);
+    EXPECT_FALSE(pane.bold());
+    EXPECT_TRUE(pane.italic());
+
+    dialogs_.answer(std::optional<QFont>(chosen("IPAPGothic", 11.5, false, false)));
+    form().mnuFont_Click();
+    EXPECT_NE(settingsText().find("SIZE=12"), std::string::npos);
+}
+
+TEST_F(Form1Test, CancelledFontDialogChangesNothing) {
+    started();
+    const std::string before = settingsText();
+    dialogs_.answer(std::optional<QFont>());
+    form().mnuFont_Click();
+    EXPECT_EQ(form().richCode().paneFont().family().toStdString(), "MS ゴシック");
+    EXPECT_EQ(settingsText(), before);
+}
+
+}  // namespace
+}  // namespace orca::test

@@ -1,0 +1,66 @@
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/qt/about_box.h"
+#include "app/qt/splash_box.h"
+#include "form1_fixture.h"
+
+namespace orca::test {
+namespace {
+
+std::string labelText(QWidget& box, const char* name) {
+    return box.findChild<QLabel*>(name)->text().toStdString();
+}
+
+TEST(SplashBox, ShowsNameVersionAndClosesOnAKeyOrAFrameClick) {
+    SplashBox splash;
+    EXPECT_EQ(labelText(splash, "lblProductName"), "OrcaＮＣEditor");
+    EXPECT_EQ(labelText(splash, "lblVersion"), "ﾊﾞｰｼﾞｮﾝ 1.1.0");
+    EXPECT_EQ(labelText(splash, "lblMsg"), "起動中...");
+    splash.show();
+    QTest::keyClick(&splash, Qt::Key_A);
+    EXPECT_FALSE(splash.isVisible());
+    splash.show();
+    QTest::mouseClick(splash.findChild<QWidget*>("Frame1"), Qt::LeftButton);
+    EXPECT_FALSE(splash.isVisible());
+}
+
+TEST_F(Form1Test, AboutBoxIsModalWithTitleVersionAndSystemInformation) {
+    qunsetenv("ORCA_SYSINFO_PROGRAM");
+    started();
+    dialogs_.answer(ScriptedDialogs::ModalScript([](QDialog& box) {
+        EXPECT_EQ(box.windowTitle().toStdString(), "OrcaＮＣEditorのﾊﾞｰｼﾞｮﾝ情報");
+        EXPECT_EQ(labelText(box, "lblTitle"), "NCｺｰﾄﾞ簡易ｴﾃﾞｨﾀｰ");
+        EXPECT_EQ(labelText(box, "lblVersion"), "ﾊﾞｰｼﾞｮﾝ 1.1.0");
+        EXPECT_EQ(box.findChild<QPushButton*>("cmdSysInfo")->text().toStdString(), "ｼｽﾃﾑ情報(&S)...");
+        box.findChild<QPushButton*>("cmdSysInfo")->click();
+        box.findChild<QPushButton*>("cmdOK")->click();
+        return box.result();
+    }));
+    action("mnuHelpVer")->trigger();
+    ASSERT_EQ(dialogs_.messages().size(), 1u);
+    EXPECT_EQ(dialogs_.messages()[0].text, "現時点ではｼｽﾃﾑ情報を使用できません");
+    EXPECT_EQ(dialogs_.messages()[0].icon, MsgIcon::None);
+    EXPECT_EQ(dialogs_.messages()[0].buttons, MsgButtons::Ok);
+}
+
+TEST(AboutBox, KnowsOnlyTheConfiguredSystemInformationTool) {
+    ScriptedDialogs dialogs;
+    AboutBox about(dialogs);
+    std::string value = "stale";
+    qputenv("ORCA_SYSINFO_PROGRAM", "/usr/bin/true");
+    EXPECT_TRUE(
+        about.GetKeyValue("HKEY_LOCAL_MACHINE", "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", value));
+    EXPECT_EQ(value, "/usr/bin/true");
+    EXPECT_FALSE(about.GetKeyValue("HKEY_LOCAL_MACHINE", "SOFTWARE\\Microsoft\\Shared Tools Location",
+                                   "MSINFO", value));
+    EXPECT_EQ(value, "");
+    about.StartSysInfo();
+    EXPECT_TRUE(dialogs.messages().empty());
+    qunsetenv("ORCA_SYSINFO_PROGRAM");
+    EXPECT_FALSE(
+        about.GetKeyValue("HKEY_LOCAL_MACHINE", "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", value));
+}
+
+}  // namespace
+}  // namespace orca::test
