@@ -20,8 +20,10 @@ bool ProgramFile::fail(int errorNumber) {
 }
 
 bool ProgramFile::open(const std::string& path) {
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not waiting for a pipe to get a writer: one without is an empty file.
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd_ < 0) return fail(errno);
+    if (::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK) != 0) return fail(errno);
     struct stat info {};
     if (::fstat(fd_, &info) != 0) return fail(errno);
     if (S_ISDIR(info.st_mode)) return fail(EISDIR);

@@ -1,5 +1,6 @@
 // Files the headless commands and the window share the loading of.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "document/program_loading.h"
 #include "finite_drawing.h"
@@ -31,6 +32,31 @@ TEST(BadFileTest, HundredMegabytesWithoutALineEndLoadAsOneRecord) {
     EXPECT_TRUE(test::FiniteDisplayList(fx.engine.displayList));
     EXPECT_TRUE(test::FiniteSurfaceOps(fx.surface));
     for (const std::string& m : fx.sink.messages) EXPECT_EQ(m, kCalcErrorMessage);
+}
+
+// Were the open to wait for a writer, this would never return.
+TEST(BadFileTest, PipeWithoutAWriterReadsAsAnEmptyFile) {
+    test::ScratchDir dir;
+    test::TinyCp932 codec;
+    test::EngineFixture fx;
+    const std::string path = dir.file("pipe.nc");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    EXPECT_EQ(AbsIncModeGet(path, codec, fx.sink), -1);
+    EXPECT_EQ(LoadProgramFile(fx.engine, path, codec).status, LoadStatus::Empty);
+    EXPECT_TRUE(fx.sink.messages.empty());
+}
+
+TEST(BadFileTest, DeviceThatNeverEndsIsRefusedOnceItOutgrowsTheMemory) {
+    test::TinyCp932 codec;
+    test::EngineFixture fx;
+    LoadCallbacks callbacks;
+    callbacks.availableMemory = [] { return std::optional<std::uint64_t>(64 << 20); };
+    EXPECT_EQ(AbsIncModeGet("/dev/zero", codec, fx.sink, callbacks.availableMemory), -1);
+    EXPECT_TRUE(fx.sink.messages.empty());
+    EXPECT_EQ(LoadProgramFile(fx.engine, "/dev/zero", codec, callbacks).status, LoadStatus::OpenFailed);
+    ASSERT_EQ(fx.sink.messages.size(), 1u);
+    EXPECT_TRUE(fx.sink.messages[0].starts_with("ファイルが大きすぎるため読み込めません（"));
+    EXPECT_TRUE(fx.surface.ops().empty());
 }
 
 }  // namespace

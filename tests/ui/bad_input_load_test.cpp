@@ -130,13 +130,14 @@ TEST_F(BadLoadTest, EmptyFileKeepsTheProgramShown) {
 }
 
 // The editor would lay the one line out for most of a minute before it
-// showed anything: the window refuses it at once (the headless commands
-// load it, BadFileTest.HundredMegabytesWithoutALineEndLoadAsOneRecord).
+// showed anything: the window, which shows lines of up to 16 KB, refuses
+// it at once (the headless commands load it,
+// BadFileTest.HundredMegabytesWithoutALineEndLoadAsOneRecord).
 TEST_F(BadLoadTest, HundredMegabytesWithoutALineEndAreRefusedAtOnce) {
     startWithFirst();
     const std::string path = writeFile("one-line.nc", ProgramWithoutLineEnds(100 << 20));
     drop(path);
-    EXPECT_EQ(messageTexts(), std::vector<std::string>{LineTooLongMessage(100 << 20, 1 << 20)});
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{LineTooLongMessage(100 << 20, 16 << 10)});
     EXPECT_EQ(messages()[0].icon, MsgIcon::Exclamation);
     expectFirstKept();
     paint();
@@ -188,7 +189,14 @@ TEST_F(BadLoadTest, FileDeletedBetweenDetectionAndLoad) {
               (std::vector<std::string>{kModeQuestion, std::generic_category().message(ENOENT)}));
     EXPECT_EQ(messages()[1].icon, MsgIcon::Exclamation);
     expectFirstKept();
-    EXPECT_EQ(form().documentPath(), path) << "the path is taken before the load";
+    // The editor still shows the first program, so it stays the document:
+    // saving it must not write over the path that failed.
+    EXPECT_EQ(form().documentPath(), dir() + "/first.nc");
+    EXPECT_EQ(form().windowTitle().toStdString(), "OrcaＮＣEditor-NC簡易エディター  " + dir() + "/first.nc");
+    hooked_.answer(MsgAnswer::Ok);
+    form().mnuUpdSave_Click();
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(readFile(dir() + "/first.nc"), std::string(kFirstText) + "\r\n");
 }
 
 TEST_F(BadLoadTest, FileMadeUnreadableBetweenDetectionAndLoad) {

@@ -173,6 +173,20 @@ TEST_F(Form1CommandsTest, OpeningDuringATraceStopsItThenLoads) {
     EXPECT_EQ(traceButton()->text(), "トレース");
 }
 
+TEST_F(Form1CommandsTest, ClosingTheWindowDuringATraceEndsIt) {
+    Form1& f = tracing(Moves(100));
+    f.show();
+    whileRunning([&] {
+        if (f.engine().displayList.LineCount() < 2) return false;
+        f.close();
+        return true;
+    });
+    action("mnuViewTrace")->trigger();
+    EXPECT_LT(f.engine().displayList.LineCount(), 10u);
+    EXPECT_EQ(driver().DrawBusy(), 0);
+    EXPECT_FALSE(f.isVisible());
+}
+
 TEST_F(Form1CommandsTest, FindNextOpensTheDialogUntilThereIsASearchText) {
     Form1& f = withProgram("G01 X1.\r\nG02 X2.");
     dialogs_.answer(ScriptedDialogs::ModalScript([](QDialog& dialog) {

@@ -106,7 +106,7 @@ TEST_F(Form1Test, CancelAtTheModeQuestionLeavesTheStartedWindowEmpty) {
     EXPECT_EQ(settingsText().find(path), std::string::npos);
 }
 
-TEST_F(Form1Test, UnreadableCommandLineFileIsReportedAndStillBecomesTheDocument) {
+TEST_F(Form1Test, UnreadableCommandLineFileIsReportedAndDoesNotBecomeTheDocument) {
     const std::string path = dir() + "/missing.nc";
     dialogs_.answer(MsgAnswer::Yes);
     Form1& f = started({path});
@@ -117,9 +117,12 @@ TEST_F(Form1Test, UnreadableCommandLineFileIsReportedAndStillBecomesTheDocument)
     EXPECT_EQ(m[2].icon, MsgIcon::Exclamation);
     EXPECT_EQ(m[2].buttons, MsgButtons::Ok);
     EXPECT_EQ(m[2].title, kAppTitle);
-    EXPECT_EQ(f.documentPath(), path);
-    EXPECT_EQ(caption(), CaptionSpaced(path));
+    // Nothing was read, so a later save asks for a name instead of writing
+    // over the path given.
+    EXPECT_FALSE(f.hasDocumentPath());
+    EXPECT_EQ(caption(), "OrcaＮＣEditor-NC簡易エディター");
     EXPECT_TRUE(editorText().empty());
+    EXPECT_EQ(HistoryList(f.settings()), std::vector<std::string>{path});
 }
 
 }  // namespace

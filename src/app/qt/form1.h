@@ -12,6 +12,7 @@
 #include "app/qt/dialog_message_sink.h"
 #include "app/qt/pictures.h"
 #include "app/settings_file.h"
+#include "document/program_loading.h"
 #include "document/qt/cp932_codec.h"
 #include "document/text_encoding.h"
 #include "nc/plot_engine.h"
@@ -137,7 +138,7 @@ private:
 
     std::optional<std::int16_t> decideMode(const std::string& path, bool recentEntry);
     void loadDocument(const std::string& candidate, LoadRoute route);
-    void FileTextDsp_Sub();
+    LoadStatus FileTextDsp_Sub();
     void enableSaveCommands();
 
     // The question before an edit would be lost; true to go on.

@@ -18,9 +18,10 @@ namespace {
 
 constexpr const char* kModeQuestion = "ＡＢＳ（絶対）座標ですか？";
 
-// The editor lays out a whole line to show any part of it, at about 2 MB a
-// second: a longer line would freeze the window instead of loading.
-constexpr std::uint64_t kEditorMaxLineBytes = 1 << 20;
+// The editor lays out each line it shows in whole, at about 2 MB a second:
+// a screen of 16 KB lines takes a second, longer ones would freeze the
+// window (a screen of 1 MB lines, a minute) instead of showing the program.
+constexpr std::uint64_t kEditorMaxLineBytes = 16 << 10;
 
 }  // namespace
 
@@ -46,6 +47,9 @@ void Form1::loadDocument(const std::string& candidate, LoadRoute route) {
     engine_.nc.IncFlag = *mode;
     engine_.settings.IncFlagDefault = *mode;
 
+    const std::string previousPath = documentPath_;
+    const bool previousHasPath = hasDocumentPath_;
+    const QString previousCaption = windowTitle();
     documentPath_ = path;
     hasDocumentPath_ = true;
     if (route == LoadRoute::Open) {
@@ -53,15 +57,23 @@ void Form1::loadDocument(const std::string& candidate, LoadRoute route) {
         QCoreApplication::processEvents();
     }
     if (route != LoadRoute::CommandLine) ResetWindow(engine_, picMainWidth(), picMainHeight());
-    FileTextDsp_Sub();
-    if (route != LoadRoute::Open) setWindowTitle(QString::fromStdString(CaptionSpaced(path)));
+    if (FileTextDsp_Sub() == LoadStatus::OpenFailed) {
+        // The editor still holds the previous program, so it stays that
+        // program's document: a save must never write it over the file that
+        // could not be read.
+        documentPath_ = previousPath;
+        hasDocumentPath_ = previousHasPath;
+        setWindowTitle(previousCaption);
+    } else if (route != LoadRoute::Open) {
+        setWindowTitle(QString::fromStdString(CaptionSpaced(path)));
+    }
     if (route == LoadRoute::Open) enableSaveCommands();
     if (route == LoadRoute::Recent) return;
     HistoryWrite_Sub(settings_, path);
     if (route != LoadRoute::CommandLine) HistoryRead_Sub();
 }
 
-void Form1::FileTextDsp_Sub() {
+LoadStatus Form1::FileTextDsp_Sub() {
     LoadCallbacks callbacks;
     callbacks.started = [this](const std::string& path, std::uint64_t fileBytes) {
         richCode_->setProgramText("");
@@ -77,7 +89,7 @@ void Form1::FileTextDsp_Sub() {
     callbacks.maxLineBytes = kEditorMaxLineBytes;
 
     LoadedProgram loaded = LoadProgramFile(engine_, documentPath_, codec_, callbacks);
-    if (loaded.status != LoadStatus::Loaded) return;
+    if (loaded.status != LoadStatus::Loaded) return loaded.status;
     richCode_->setProgramText(loaded.text);
     encoding_ = loaded.encoding;
     setStatusText("");
@@ -86,6 +98,7 @@ void Form1::FileTextDsp_Sub() {
         progress_->setValue(0);
     }
     lineDspToStatusBar_Sub();
+    return loaded.status;
 }
 
 void Form1::enableSaveCommands() {

@@ -149,6 +149,9 @@ void Form1::mnuExit_Click() { close(); }
 
 void Form1::closeEvent(QCloseEvent* e) {
     if (keepEditsOrDiscard()) {
+        // A trace keeps the program running while it lets events in; closing
+        // the window ends it.
+        stopRunningDraw();
         e->accept();
     } else {
         e->ignore();
