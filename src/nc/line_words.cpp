@@ -49,14 +49,20 @@ NcLine::NcLine(std::string_view text) : text_(text) {
     // only the capital letters are visited one by one.
     const __m128i below = _mm_set1_epi8('A' - 1);
     const __m128i above = _mm_set1_epi8('Z' + 1);
-    const auto capitals = [&](const char* p, std::size_t base) {
-        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const auto capitals = [&](std::size_t base, unsigned keep) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + base));
         const __m128i capital = _mm_and_si128(_mm_cmpgt_epi8(chunk, below), _mm_cmplt_epi8(chunk, above));
-        for (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(capital)); mask != 0; mask &= mask - 1) {
+        for (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(capital)) & keep; mask != 0;
+             mask &= mask - 1) {
             noteCapital(base + static_cast<std::size_t>(__builtin_ctz(mask)));
         }
     };
-    for (; i + 16 <= n; i += 16) capitals(text.data() + i, i);
+    if (n >= 16) {
+        for (; i + 16 <= n; i += 16) capitals(i, 0xFFFFu);
+        // The last block overlaps the one before; only its new positions count.
+        if (i < n) capitals(n - 16, 0xFFFFu << (16 - (n - i)));
+        i = n;
+    }
 #endif
     for (; i < n; ++i) {
         if (text[i] >= 'A' && text[i] <= 'Z') noteCapital(i);

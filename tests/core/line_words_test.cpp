@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "geometry/guarded.h"
+#include "nc/number_rule.h"
 
 using namespace orca;
 
@@ -70,4 +71,32 @@ TEST(LineWords, ANumberTooLargeForADoubleIsAFault) {
     EXPECT_THROW(XValGet(NcLine("X1E999"), st), ArithmeticFault);
     EXPECT_THROW(XPosGet(NcLine("X1E308"), at(1e308, 0, 1)), ArithmeticFault);
     EXPECT_EQ(YValGet(NcLine("X1E999 Y2"), st), 2.0);
+}
+
+TEST(LineWords, OneScanAgreesWithAFreshSearchForEveryLetterAndCode) {
+    // Lines of every length around the scan's block size, letters anywhere.
+    const std::string alphabet = "GXYRIJ0123456789.- (";
+    std::uint32_t seed = 7;
+    const auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+    const char* codes[] = {"G00", "G01", "G02", "G03", "G28", "G80", "G81", "G82", "G83",
+                           "G84", "G85", "G86", "G87", "G88", "G89", "G90", "G91"};
+    for (int round = 0; round < 2000; ++round) {
+        std::string text;
+        const std::size_t length = next() % 70;
+        for (std::size_t k = 0; k < length; ++k) text += alphabet[(next() >> 8) % alphabet.size()];
+        const NcLine line(text);
+        for (char letter : std::string("XYRIJ")) {
+            const std::size_t at = text.find(letter);
+            ASSERT_EQ(line.has(letter), at != std::string::npos) << text;
+            if (at != std::string::npos) {
+                const NumberReading expected = ParseNumber(std::string_view(text).substr(at + 1));
+                if (!expected.overflow) {
+                    ASSERT_EQ(line.word(letter), expected.value) << text;
+                }
+            }
+        }
+        for (int c = 0; c < 17; ++c) {
+            ASSERT_EQ(line.hasG(static_cast<GCode>(c)), text.find(codes[c]) != std::string::npos) << text;
+        }
+    }
 }

@@ -58,6 +58,8 @@ struct GoldenCase {
     int calcErrors;  // calculation error messages expected on standard error
 };
 
+void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.name; }
+
 class GoldenDump : public ::testing::TestWithParam<GoldenCase> {};
 
 // Each golden file was checked by hand against its program once; a change
