@@ -53,7 +53,7 @@ private:
 
     std::string_view text_;
     std::array<std::uint32_t, 26> first_{};
-    mutable std::array<double, 26> value_{};
+    mutable std::array<double, 26> value_;  // valid where valueRead_ has its bit
     mutable std::uint32_t valueRead_ = 0;
     std::uint32_t gcodes_ = 0;
 };
