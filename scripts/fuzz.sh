@@ -2,6 +2,8 @@
 # Builds the libFuzzer targets with clang and runs each for a while.
 #   scripts/fuzz.sh [SECONDS_PER_TARGET]   (default 60)
 #   scripts/fuzz.sh --ci                   (15 s per target, for CI)
+# ORCA_FUZZ_ONLY=<target> runs that one target only (ORCA_FUZZ_SEEDS=settings
+# for the settings reader's seeds).
 # A crash stops the run with a failure; its input is left in
 # build-fuzz/artifacts/<target>/ and belongs in fuzz/regressions/<target>/.
 set -e
