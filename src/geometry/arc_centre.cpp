@@ -27,16 +27,18 @@ void computeCentre(const NcLine& line, const NcModalState& st, double& xc, doubl
     const double r = line.word('R');
     const double theta = KakudoGet(xs, ys, xe, ye);
     const double h = KyoriGet(xs, ys, xe, ye) / 2;
-    const double xm = PolarXGet(theta, h, xs, ys);
-    const double ym = PolarYGet(theta, h, xs, ys);
+    const PolarDirection chord = PolarDirectionGet(theta);
+    const double xm = PolarXGet(chord, h, xs);
+    const double ym = PolarYGet(chord, h, ys);
     const double s = guardedDiv(h, r);
     const double w = guardedSqrt(checked(s * (-1) * s + 1));
     const double degrees = RadToDeg(std::atan(guardedDiv(s, w)));
     const double d = checked(std::cos(degrees * kCirclePi / 180) * r);
     double phi = theta + (st.MotionMode == 2 ? 270 : 90);
     if (phi > 360) phi -= 360;
-    const double cx = PolarXGet(phi, d, xm, ym);
-    const double cy = PolarYGet(phi, d, xm, ym);
+    const PolarDirection toCentre = PolarDirectionGet(phi);
+    const double cx = PolarXGet(toCentre, d, xm);
+    const double cy = PolarYGet(toCentre, d, ym);
     xc = cx;
     yc = cy;
 }

@@ -25,6 +25,13 @@ double normalise(double a) {
 
 bool inside(const ArcSweep& s, double direction) { return KakudoHaniChk_Sub(s.as, s.ae, direction) == 0; }
 
+// The four axis directions are the same for every arc; their cosines and
+// sines are worked out once.
+const PolarDirection kEast = PolarDirectionGet(0);
+const PolarDirection kNorth = PolarDirectionGet(90);
+const PolarDirection kWest = PolarDirectionGet(180);
+const PolarDirection kSouth = PolarDirectionGet(270);
+
 }  // namespace
 
 ArcSweep ArcSweepGet(const NcLine& line, const NcModalState& st, MessageSink& messages) {
@@ -54,13 +61,13 @@ int KakudoHaniChk_Sub(double as, double ae, double a) {
 }
 
 void G02G03BigXYGet_Sub(const ArcSweep& s, double& x, double& y) {
-    x = inside(s, 0) ? PolarXGet(0, s.r, s.xc, s.yc) : (s.xs > s.xe ? s.xs : s.xe);
-    y = inside(s, 90) ? PolarYGet(90, s.r, s.xc, s.yc) : (s.ys > s.ye ? s.ys : s.ye);
+    x = inside(s, 0) ? PolarXGet(kEast, s.r, s.xc) : (s.xs > s.xe ? s.xs : s.xe);
+    y = inside(s, 90) ? PolarYGet(kNorth, s.r, s.yc) : (s.ys > s.ye ? s.ys : s.ye);
 }
 
 void G02G03SmallXYGet_Sub(const ArcSweep& s, double& x, double& y) {
-    x = inside(s, 180) ? PolarXGet(180, s.r, s.xc, s.yc) : (s.xs < s.xe ? s.xs : s.xe);
-    y = inside(s, 270) ? PolarYGet(270, s.r, s.xc, s.yc) : (s.ys < s.ye ? s.ys : s.ye);
+    x = inside(s, 180) ? PolarXGet(kWest, s.r, s.xc) : (s.xs < s.xe ? s.xs : s.xe);
+    y = inside(s, 270) ? PolarYGet(kSouth, s.r, s.yc) : (s.ys < s.ye ? s.ys : s.ye);
 }
 
 }  // namespace orca

@@ -30,13 +30,27 @@ TEST(Angles, DistancesAndPolarPoints) {
     EXPECT_EQ(KyoriGet(0, 0, 3, 4), 5);
     EXPECT_EQ(KyoriGet(2, 7, 2, 3), 4);
     EXPECT_EQ(KyoriGet(2.5, 2.5, 2.5, 2.5), 0);
-    EXPECT_NEAR(PolarXGet(0, 10, 1, 2), 11, 1e-9);
-    EXPECT_NEAR(PolarYGet(90, 10, 1, 2), 12, 1e-9);
-    EXPECT_NEAR(PolarXGet(180, 10, 1, 2), -9, 1e-9);
-    EXPECT_NEAR(PolarYGet(270, 10, 1, 2), -8, 1e-9);
-    EXPECT_EQ(PolarXGet(33, 0, 0.1, 0.2), 0.1);
-    EXPECT_EQ(PolarYGet(33, 0, 0.1, 0.2), 0.2);
+    EXPECT_NEAR(PolarXGet(PolarDirectionGet(0), 10, 1), 11, 1e-9);
+    EXPECT_NEAR(PolarYGet(PolarDirectionGet(90), 10, 2), 12, 1e-9);
+    EXPECT_NEAR(PolarXGet(PolarDirectionGet(180), 10, 1), -9, 1e-9);
+    EXPECT_NEAR(PolarYGet(PolarDirectionGet(270), 10, 2), -8, 1e-9);
+    EXPECT_EQ(PolarXGet(PolarDirectionGet(33), 0, 0.1), 0.1);
+    EXPECT_EQ(PolarYGet(PolarDirectionGet(33), 0, 0.2), 0.2);
     EXPECT_THROW(KyoriGet(-1e308, -1e308, 1e308, 1e308), ArithmeticFault);
+}
+
+// The direction's cosine and sine come from one sincos call; they must be
+// exactly what separate cos and sin calls give, or arcs would move.
+TEST(Angles, PolarDirectionEqualsSeparateCosineAndSine) {
+    for (int k = 0; k <= 360000; ++k) {
+        const double angle = k / 1000.0;
+        double t = (3.141592654 / 180) * angle + 3.141592654;
+        if (t > 6.283185308) t -= 6.283185308;
+        volatile double turn = t;  // keeps the compiler from pairing the two calls
+        const PolarDirection d = PolarDirectionGet(angle);
+        ASSERT_EQ(d.cos, std::cos(turn)) << angle;
+        ASSERT_EQ(d.sin, std::sin(turn)) << angle;
+    }
 }
 
 namespace {
