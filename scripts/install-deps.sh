@@ -2,7 +2,7 @@
 # Installs the Debian packages the project needs, only those that are missing.
 set -e
 PACKAGES="g++ make cmake clang clang-format libclang-rt-14-dev qt6-base-dev libqscintilla2-qt6-dev \
-libgtest-dev libbenchmark-dev fonts-ipafont-gothic xvfb xauth"
+libgtest-dev libbenchmark-dev qt6-translations-l10n fonts-ipafont-gothic xvfb xauth"
 MISSING=""
 for p in $PACKAGES; do
     dpkg -s "$p" >/dev/null 2>&1 || MISSING="$MISSING $p"

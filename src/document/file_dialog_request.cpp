@@ -1,5 +1,6 @@
 #include "document/file_dialog_request.h"
 
+#include <algorithm>
 #include <array>
 
 #include "app/app_identity.h"
@@ -89,14 +90,21 @@ std::vector<std::string> NameFiltersOf(std::string_view converted) {
     }
     std::vector<std::string> filters;
     for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
-        std::string description = parts[i];
-        const auto paren = description.rfind(" (");
-        if (paren != std::string::npos && description.back() == ')') description.erase(paren);
-        std::string patterns = parts[i + 1];
-        for (char& c : patterns) {
-            if (c == ';') c = ' ';
+        std::string patterns;
+        std::size_t from = 0;
+        const std::string_view list = parts[i + 1];
+        while (from <= list.size()) {
+            const std::size_t end = std::min(list.find(';', from), list.size());
+            std::string_view pattern = list.substr(from, end - from);
+            from = end + 1;
+            if (pattern.empty()) continue;
+            // "*.*" stands for every file, also those without an extension;
+            // as a Qt pattern it would demand a dot.
+            if (pattern == "*.*") pattern = "*";
+            if (!patterns.empty()) patterns += ' ';
+            patterns += pattern;
         }
-        filters.push_back(description + " (" + patterns + ")");
+        filters.push_back(parts[i] + " (" + patterns + ")");
     }
     return filters;
 }

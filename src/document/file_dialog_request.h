@@ -54,7 +54,9 @@ struct FileDlgPlan {
 // supplies the defaults and composes the flags.
 FileDlgPlan PrepareFileDlg(FileDlgArgs& args, std::string_view currentDir);
 
-// The converted filter as Qt name filters, "description (pattern pattern)".
+// The converted filter as Qt name filters: the description as written, then
+// its patterns as Qt reads them, "description (pattern pattern)". The dialog
+// hides that last part, so the user sees the description alone.
 std::vector<std::string> NameFiltersOf(std::string_view convertedFilter);
 
 // How a Qt dialog honours the flags.

@@ -14,7 +14,7 @@ namespace orca {
 namespace {
 
 // More grid lines than this in one group could never be told apart on a
-// screen; such a grid is left out rather than spending minutes on it.
+// screen; such a group is left out rather than spending minutes on it.
 constexpr double kMaxLinesPerGroup = 100000;
 
 struct GridMapping {
@@ -48,28 +48,42 @@ void drawGrid(PlotEngine& e) {
     const GridMapping m{xMin, yMin, v.PlotScale, static_cast<double>(v.SurfaceHeight)};
     Surface& s = e.surface;
 
-    const auto vertical = [&](double extent, int sign, double yTo) {
-        const std::int64_t n = pitchCount(extent, gw);
-        for (std::int64_t k = 0; k <= n; ++k) {
-            const double x = position(k, gw, sign);
-            s.Line(m.u(x), m.v(0), m.u(x), m.v(yTo), kGridColor);
+    // Each group stands alone: one whose arithmetic fails (more lines than
+    // could be told apart, a position beyond 32 bits) is left out from there
+    // on, and the other groups are still drawn.
+    const auto group = [](auto&& draw) {
+        try {
+            draw();
+        } catch (const ArithmeticFault&) {
         }
+    };
+    const auto vertical = [&](double extent, int sign, double yEdge, int yOut) {
+        group([&] {
+            const double yTo = checked(yEdge + yOut);
+            const std::int64_t n = pitchCount(extent, gw);
+            for (std::int64_t k = 0; k <= n; ++k) {
+                const double x = position(k, gw, sign);
+                s.Line(m.u(x), m.v(0), m.u(x), m.v(yTo), kGridColor);
+            }
+        });
     };
     const auto horizontal = [&](double extent, int sign, double xTo) {
-        const std::int64_t n = pitchCount(extent, gw);
-        for (std::int64_t k = 0; k <= n; ++k) {
-            const double y = position(k, gw, sign);
-            s.Line(m.u(0), m.v(y), m.u(xTo), m.v(y), kGridColor);
-        }
+        group([&] {
+            const std::int64_t n = pitchCount(extent, gw);
+            for (std::int64_t k = 0; k <= n; ++k) {
+                const double y = position(k, gw, sign);
+                s.Line(m.u(0), m.v(y), m.u(xTo), m.v(y), kGridColor);
+            }
+        });
     };
 
-    vertical(xMax, 1, checked(yMax + gw));
+    vertical(xMax, 1, yMax, gw);
     horizontal(yMax, 1, xMax);
-    vertical(xMax, 1, checked(yMin - gw));
+    vertical(xMax, 1, yMin, -gw);
     horizontal(yMin, -1, xMax);
-    vertical(xMin, -1, checked(yMax + gw));
+    vertical(xMin, -1, yMax, gw);
     horizontal(yMax, 1, xMin);
-    vertical(xMin, -1, checked(yMin - gw));
+    vertical(xMin, -1, yMin, -gw);
     horizontal(yMin, -1, xMin);
 }
 
@@ -90,11 +104,7 @@ void Kukaku_Dsp(PlotEngine& engine) {
     Surface& s = engine.surface;
     const std::int16_t saved = s.DrawStyle();
     s.setDrawStyle(kDotted);
-    try {
-        drawGrid(engine);
-    } catch (const ArithmeticFault&) {
-        // The grid stops where its arithmetic fails; the path is drawn regardless.
-    }
+    drawGrid(engine);
     s.setDrawStyle(saved);
 }
 

@@ -117,12 +117,14 @@ TEST(PrepareFileDlg, OptionsBelowTheirTablesFailWithTheRuntimeError) {
     }
 }
 
-TEST(NameFiltersOf, BuildsQtFiltersWithBlankSeparatedPatterns) {
+TEST(NameFiltersOf, KeepsTheDescriptionAndGivesQtBlankSeparatedPatterns) {
     const auto filters = NameFiltersOf("全てのﾌｧｲﾙ (*.*)\0*.*\0NC ﾌｧｲﾙ (*.ptp;*.nc)\0*.ptp;*.nc\0\0"s);
     ASSERT_EQ(filters.size(), 2u);
-    EXPECT_EQ(filters[0], "全てのﾌｧｲﾙ (*.*)");
-    EXPECT_EQ(filters[1], "NC ﾌｧｲﾙ (*.ptp *.nc)");
+    // "*.*" lists every file, so a program named O1234 can be picked.
+    EXPECT_EQ(filters[0], "全てのﾌｧｲﾙ (*.*) (*)");
+    EXPECT_EQ(filters[1], "NC ﾌｧｲﾙ (*.ptp;*.nc) (*.ptp *.nc)");
     EXPECT_EQ(NameFiltersOf("Programs\0*.nc\0\0"s), std::vector<std::string>{"Programs (*.nc)"});
+    EXPECT_EQ(NameFiltersOf("Odd\0;*.a;;*.*;\0\0"s), std::vector<std::string>{"Odd (*.a *)"});
 }
 
 TEST(FileDlgModeOf, FlagsBecomeDialogBehaviour) {

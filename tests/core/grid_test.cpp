@@ -78,9 +78,15 @@ TEST(Grid, NegativeMaximaCountAsZeroAndNoGridForPitchZeroOrOff) {
     EXPECT_EQ(off.marker.top, 600 - 240);
 }
 
-TEST(Grid, AnAbsurdlyDenseGridIsLeftOutInsteadOfHanging) {
-    const GridLines g = gridOf(1e12, 0, 10, 0, 1);
-    EXPECT_LT(g.count, 10u);
+TEST(Grid, AnAbsurdlyDenseGroupIsLeftOutAndTheOthersAreDrawn) {
+    // The vertical groups right of the origin would need 10^12 lines.
+    const GridLines wide = gridOf(1e12, 0, 10, 0, 1);
+    EXPECT_EQ(wide.verticalX, (std::set<double>{0}));
+    EXPECT_EQ(wide.horizontalY.size(), 11u);
+    // The horizontal groups above it; the verticals after them still come.
+    const GridLines tall = gridOf(20, 0, 1e12, 0, 1);
+    EXPECT_EQ(tall.verticalX.size(), 21u);
+    EXPECT_EQ(tall.horizontalY, (std::set<double>{0}));
 }
 
 TEST(DisplayList, ReplayDrawsLinesThenCirclesAndRestoresTheStyle) {

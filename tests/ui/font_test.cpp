@@ -13,14 +13,14 @@ QFont chosen(const char* family, double size, bool bold, bool italic) {
 
 TEST_F(Form1Test, ChosenFontAppliesAtOnceAndIsKept) {
     started();
-    dialogs_.answer(std::optional<QFont>(chosen("IPAGothic", 12, true, true)));
+    dialogs_.answer(std::optional<QFont>(chosen("IPAPGothic", 12, true, true)));
     form().mnuFont_Click();
     const QFont& pane = form().richCode().paneFont();
-    EXPECT_EQ(pane.family().toStdString(), "IPAGothic");
+    EXPECT_EQ(pane.family().toStdString(), "IPAPGothic");
     EXPECT_EQ(pane.pointSizeF(), 12.0);
     EXPECT_TRUE(pane.bold());
     EXPECT_TRUE(pane.italic());
-    EXPECT_NE(settingsText().find("[FONT]\nNAME=IPAGothic\nSIZE=12\nBOLD=True\nITALIC=True\n"),
+    EXPECT_NE(settingsText().find("[FONT]\nNAME=IPAPGothic\nSIZE=12\nBOLD=True\nITALIC=True\n"),
               std::string::npos);
 }
 
@@ -40,6 +40,18 @@ TEST_F(Form1Test, FontRoundTripsThroughTheSettingsFileWithWholeSizes) {
     dialogs_.answer(std::optional<QFont>(chosen("IPAPGothic", 11.5, false, false)));
     form().mnuFont_Click();
     EXPECT_NE(settingsText().find("SIZE=12"), std::string::npos);
+}
+
+TEST_F(Form1Test, OkOnTheDefaultFontKeepsItsStoredName) {
+    started();
+    dialogs_.answer(std::optional<QFont>(chosen("IPAGothic", 10, false, false)));
+    form().mnuFont_Click();
+    // The dialog starts on the face the default name shows in.
+    ASSERT_EQ(dialogs_.fontPresets().size(), 1u);
+    EXPECT_EQ(dialogs_.fontPresets()[0].family().toStdString(), "IPAGothic");
+    EXPECT_EQ(dialogs_.fontPresets()[0].pointSizeF(), 10.0);
+    EXPECT_EQ(form().richCode().paneFont().family().toStdString(), "MS ゴシック");
+    EXPECT_NE(settingsText().find("[FONT]\nNAME=MS ゴシック\nSIZE=10\n"), std::string::npos);
 }
 
 TEST_F(Form1Test, CancelledFontDialogChangesNothing) {

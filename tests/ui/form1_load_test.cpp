@@ -138,7 +138,8 @@ TEST_F(Form1Test, OpenDialogIsTheOneTheOpenCommandDescribes) {
     ASSERT_EQ(dialogs_.fileRequests().size(), 1u);
     const FileDialogRequest& r = dialogs_.fileRequests()[0];
     EXPECT_EQ(r.title, "NCファイルの選択");
-    EXPECT_EQ(r.nameFilters, (std::vector<std::string>{"全てのﾌｧｲﾙ (*.*)", "NC ﾌｧｲﾙ (*.ptp *.nc)"}));
+    EXPECT_EQ(r.nameFilters,
+              (std::vector<std::string>{"全てのﾌｧｲﾙ (*.*) (*)", "NC ﾌｧｲﾙ (*.ptp;*.nc) (*.ptp *.nc)"}));
     EXPECT_TRUE(r.mode.multiSelect);
     EXPECT_FALSE(r.mode.save);
     EXPECT_FALSE(form().hasDocumentPath());

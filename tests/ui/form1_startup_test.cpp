@@ -1,4 +1,7 @@
+#include <QCoreApplication>
 #include <QFontMetrics>
+#include <QMenuBar>
+#include <QScreen>
 
 #include "app/app_identity.h"
 #include "app/ui/surface_view.h"
@@ -41,9 +44,22 @@ TEST_F(Form1Test, SurfaceHeightIsCapturedFromTheLaidOutSurface) {
     EXPECT_GT(f.engine().view.SurfaceHeight, 0);
 }
 
+TEST_F(Form1Test, ProgramOnTheCommandLineIsFittedToTheMaximisedWindow) {
+    Form1& f = started({writeFile("p.nc", "G90\r\nG01 X10 Y10\r\n")});
+    const std::int32_t fitted = f.engine().view.SurfaceHeight;
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.engine().view.SurfaceHeight, static_cast<std::int32_t>(f.picMainHeight()));
+    EXPECT_EQ(fitted, f.engine().view.SurfaceHeight);
+    EXPECT_EQ(f.frameGeometry().size(), f.screen()->availableSize());
+}
+
 TEST_F(Form1Test, StoredWindowStatesOpenTheWindowAsStoredOrNormal) {
     writeSettings("[WINDOW]\nSTATE=0\n");
-    EXPECT_FALSE(started().windowState() & (Qt::WindowMaximized | Qt::WindowMinimized));
+    Form1& normal = started();
+    EXPECT_FALSE(normal.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized));
+    // The design client area, below the menu bar.
+    EXPECT_EQ(normal.width(), 685);
+    EXPECT_EQ(normal.height() - normal.menuBar()->height(), 486);
     form_.reset();
     writeSettings("[WINDOW]\nSTATE=7\n");
     EXPECT_FALSE(started().windowState() & (Qt::WindowMaximized | Qt::WindowMinimized));

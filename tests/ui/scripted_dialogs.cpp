@@ -46,7 +46,8 @@ std::optional<std::string> ScriptedDialogs::saveFile(const FileDialogRequest& re
     return next<std::optional<std::string>>("save dialog").value_or(std::nullopt);
 }
 
-std::optional<QFont> ScriptedDialogs::chooseFont(const QFont&) {
+std::optional<QFont> ScriptedDialogs::chooseFont(const QFont& initial) {
+    fontPresets_.push_back(initial);
     return next<std::optional<QFont>>("font dialog").value_or(std::nullopt);
 }
 

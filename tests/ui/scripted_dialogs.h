@@ -32,6 +32,7 @@ public:
 
     const std::vector<Message>& messages() const { return messages_; }
     const std::vector<FileDialogRequest>& fileRequests() const { return fileRequests_; }
+    const std::vector<QFont>& fontPresets() const { return fontPresets_; }
     std::vector<std::string> messageTexts() const;
 
     MsgAnswer message(const std::string& text, MsgIcon icon, MsgButtons buttons,
@@ -48,6 +49,7 @@ private:
     std::deque<Answer> answers_;
     std::vector<Message> messages_;
     std::vector<FileDialogRequest> fileRequests_;
+    std::vector<QFont> fontPresets_;
 };
 
 }  // namespace orca::test

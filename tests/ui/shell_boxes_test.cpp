@@ -1,7 +1,9 @@
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include "app/qt/about_box.h"
+#include "app/qt/japanese_translations.h"
 #include "app/qt/splash_box.h"
 #include "form1_fixture.h"
 
@@ -10,6 +12,15 @@ namespace {
 
 std::string labelText(QWidget& box, const char* name) {
     return box.findChild<QLabel*>(name)->text().toStdString();
+}
+
+TEST(JapaneseTranslations, StandardButtonsReadInJapanese) {
+    ASSERT_TRUE(InstallJapaneseTranslations());
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().toStdString(), "はい(&Y)");
+    EXPECT_EQ(box.button(QMessageBox::No)->text().toStdString(), "いいえ(&N)");
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text().toStdString(), "キャンセル");
 }
 
 TEST(SplashBox, ShowsNameVersionAndClosesOnAKeyOrAFrameClick) {

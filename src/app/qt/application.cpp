@@ -5,6 +5,7 @@
 #include "app/qt/entry_points.h"
 #include "app/qt/font_substitutes.h"
 #include "app/qt/form1.h"
+#include "app/qt/japanese_translations.h"
 #include "app/qt/splash_box.h"
 #include "app/qt/user_dialogs.h"
 
@@ -13,6 +14,7 @@ namespace orca {
 int RunApplication(int argc, char** argv) {
     QApplication app(argc, argv);
     InstallFontSubstitutes();
+    InstallJapaneseTranslations();
 
     QPointer<SplashBox> splash = new SplashBox;
     splash->setAttribute(Qt::WA_DeleteOnClose);

@@ -55,11 +55,12 @@ Form1::Form1(SettingsFile settings, UserDialogs& dialogs, QWidget* parent)
     setObjectName("Form1");
     setWindowTitle(kMainCaption);
     setWindowIcon(QIcon(AppPicture()));
-    resize(685, 540);
 
     buildMenus();
     buildToolbar();
     buildDrawingArea();
+    // The design client area is 685 x 486 pixels below the menu bar.
+    resize(685, 486 + menuBar()->sizeHint().height());
 
     stsBar1_ = new QLabel(this);
     stsBar1_->setObjectName("stsBar1Text");

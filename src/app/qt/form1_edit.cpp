@@ -1,3 +1,5 @@
+#include <QFontInfo>
+
 #include "app/qt/about_box.h"
 #include "app/qt/form1.h"
 #include "app/qt/user_dialogs.h"
@@ -22,10 +24,16 @@ void Form1::mnuEditDelete_Click() {
 void Form1::lineDspToStatusBar_Sub() { setStatusText(CaretLineStatusText(richCode_->caretLine())); }
 
 void Form1::mnuFont_Click() {
-    const std::optional<QFont> chosen = dialogs_.chooseFont(richCode_->paneFont());
+    // A stored face name may stand for another installed face ("MS ゴシック"
+    // shows in IPAGothic). The dialog can only offer installed faces, so it
+    // starts on the one shown; choosing that face again keeps the stored name.
+    QFont preset = richCode_->paneFont();
+    const QString shownFamily = QFontInfo(preset).family();
+    preset.setFamily(shownFamily);
+    const std::optional<QFont> chosen = dialogs_.chooseFont(preset);
     if (!chosen) return;
     QFont font = richCode_->paneFont();
-    font.setFamily(chosen->family());
+    if (chosen->family() != shownFamily) font.setFamily(chosen->family());
     if (chosen->pointSizeF() > 0) font.setPointSizeF(chosen->pointSizeF());
     font.setBold(chosen->bold());
     font.setItalic(chosen->italic());

@@ -1,3 +1,7 @@
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QWindow>
 #include <cmath>
 
 #include "app/command_line.h"
@@ -5,17 +9,36 @@
 #include "app/ui/editor_pane.h"
 
 namespace orca {
+namespace {
+
+// A window shown maximised gets its size from the window system a moment
+// after the call. The layout, the surface height and a program named on the
+// command line must fit the window the user sees, so the start waits until
+// the window is on screen (a second at most).
+void awaitShownSize(QWidget& window) {
+    QElapsedTimer waited;
+    waited.start();
+    QCoreApplication::processEvents();
+    while (window.windowHandle() && !window.windowHandle()->isExposed() && waited.elapsed() < 1000) {
+        QThread::msleep(5);
+        QCoreApplication::processEvents();
+    }
+}
+
+}  // namespace
 
 void Form1::startUp(const std::vector<std::string>& args) {
     switch (WindowStateOf(WindowStateRead(settings_))) {
         case WindowState::Maximized:
             showMaximized();
+            awaitShownSize(*this);
             break;
         case WindowState::Minimized:
             showMinimized();
             break;
         case WindowState::Normal:
             showNormal();
+            awaitShownSize(*this);
             break;
     }
     const EditorFontSetting font = FontRead_Sub(settings_);

@@ -36,6 +36,7 @@ void setUp(QFileDialog& dlg, const FileDialogRequest& r) {
     if (!r.title.empty()) dlg.setWindowTitle(q(r.title));
     if (!r.initialDir.empty()) dlg.setDirectory(q(r.initialDir));
     if (!r.fileName.empty()) dlg.selectFile(q(r.fileName));
+    dlg.setOption(QFileDialog::HideNameFilterDetails);
     dlg.setNameFilters(filtersOf(r));
 }
 
