@@ -48,6 +48,20 @@ void drawGrid(PlotEngine& e) {
     const GridMapping m{xMin, yMin, v.PlotScale, static_cast<double>(v.SurfaceHeight)};
     Surface& s = e.surface;
 
+    const auto vertical = [&](double extent, int sign, double yTo) {
+        const std::int64_t n = pitchCount(extent, gw);
+        for (std::int64_t k = 0; k <= n; ++k) {
+            const double x = position(k, gw, sign);
+            s.Line(m.u(x), m.v(0), m.u(x), m.v(yTo), kGridColor);
+        }
+    };
+    const auto horizontal = [&](double extent, int sign, double xTo) {
+        const std::int64_t n = pitchCount(extent, gw);
+        for (std::int64_t k = 0; k <= n; ++k) {
+            const double y = position(k, gw, sign);
+            s.Line(m.u(0), m.v(y), m.u(xTo), m.v(y), kGridColor);
+        }
+    };
     // Each group stands alone: one whose arithmetic fails (more lines than
     // could be told apart, a position beyond 32 bits) is left out from there
     // on, and the other groups are still drawn.
@@ -57,34 +71,15 @@ void drawGrid(PlotEngine& e) {
         } catch (const ArithmeticFault&) {
         }
     };
-    const auto vertical = [&](double extent, int sign, double yEdge, int yOut) {
-        group([&] {
-            const double yTo = checked(yEdge + yOut);
-            const std::int64_t n = pitchCount(extent, gw);
-            for (std::int64_t k = 0; k <= n; ++k) {
-                const double x = position(k, gw, sign);
-                s.Line(m.u(x), m.v(0), m.u(x), m.v(yTo), kGridColor);
-            }
-        });
-    };
-    const auto horizontal = [&](double extent, int sign, double xTo) {
-        group([&] {
-            const std::int64_t n = pitchCount(extent, gw);
-            for (std::int64_t k = 0; k <= n; ++k) {
-                const double y = position(k, gw, sign);
-                s.Line(m.u(0), m.v(y), m.u(xTo), m.v(y), kGridColor);
-            }
-        });
-    };
 
-    vertical(xMax, 1, yMax, gw);
-    horizontal(yMax, 1, xMax);
-    vertical(xMax, 1, yMin, -gw);
-    horizontal(yMin, -1, xMax);
-    vertical(xMin, -1, yMax, gw);
-    horizontal(yMax, 1, xMin);
-    vertical(xMin, -1, yMin, -gw);
-    horizontal(yMin, -1, xMin);
+    group([&] { vertical(xMax, 1, checked(yMax + gw)); });
+    group([&] { horizontal(yMax, 1, xMax); });
+    group([&] { vertical(xMax, 1, checked(yMin - gw)); });
+    group([&] { horizontal(yMin, -1, xMax); });
+    group([&] { vertical(xMin, -1, checked(yMax + gw)); });
+    group([&] { horizontal(yMax, 1, xMin); });
+    group([&] { vertical(xMin, -1, checked(yMin - gw)); });
+    group([&] { horizontal(yMin, -1, xMin); });
 }
 
 }  // namespace
