@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "document/document_path.h"
-
 namespace orca {
 
 std::optional<std::string> CommandLinePath(const std::vector<std::string>& args) {
@@ -14,7 +12,7 @@ std::optional<std::string> CommandLinePath(const std::vector<std::string>& args)
     }
     if (line.empty()) return std::nullopt;
     line.erase(std::remove(line.begin(), line.end(), '"'), line.end());
-    return DocumentPathOf(line);
+    return line;
 }
 
 }  // namespace orca

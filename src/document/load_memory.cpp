@@ -1,6 +1,5 @@
 #include "document/load_memory.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -17,17 +16,12 @@ std::uint64_t LoadMemoryNeed(const LoadSize& size) {
     return need >= 1.8e19 ? UINT64_MAX : static_cast<std::uint64_t>(need);
 }
 
-bool LoadFitsMemory(const LoadSize& size, std::optional<std::uint64_t> available) {
-    return !available || LoadMemoryNeed(size) <= *available;
+std::uint64_t LoadBytesFitting(std::uint64_t available) {
+    return static_cast<std::uint64_t>(static_cast<double>(available) / kLoadBytesPerFileByte);
 }
 
-TextLines CountLines(std::string_view bytes) {
-    TextLines lines;
-    ForEachRecord(bytes, [&lines](std::string_view record) {
-        ++lines.count;
-        lines.longest = std::max<std::uint64_t>(lines.longest, record.size());
-    });
-    return lines;
+bool LoadFitsMemory(const LoadSize& size, std::optional<std::uint64_t> available) {
+    return !available || LoadMemoryNeed(size) <= *available;
 }
 
 std::optional<std::uint64_t> MemAvailableOf(std::string_view meminfo) {

@@ -21,16 +21,11 @@ struct LoadSize {
 };
 
 std::uint64_t LoadMemoryNeed(const LoadSize& size);
+// The most file bytes a load could take in `available` memory, lines aside.
+std::uint64_t LoadBytesFitting(std::uint64_t available);
 // False only when the need is known to exceed what is available; an unknown
 // amount of free memory lets the load go ahead.
 bool LoadFitsMemory(const LoadSize& size, std::optional<std::uint64_t> available);
-// The records of file bytes as the loader splits them, and the longest
-// one's length in bytes.
-struct TextLines {
-    std::uint64_t count = 0;
-    std::uint64_t longest = 0;
-};
-TextLines CountLines(std::string_view bytes);
 
 // The "MemAvailable" line of /proc/meminfo text, in bytes.
 std::optional<std::uint64_t> MemAvailableOf(std::string_view meminfo);

@@ -66,10 +66,4 @@ bool ProgramFile::readRest(std::string& out) {
     return true;
 }
 
-std::string_view TrimBlanks(std::string_view path) {
-    const auto first = path.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return path.substr(first, path.find_last_not_of(' ') - first + 1);
-}
-
 }  // namespace orca

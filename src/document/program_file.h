@@ -36,7 +36,4 @@ private:
     std::string error_;
 };
 
-// The path as the commands use it: surrounding blanks removed.
-std::string_view TrimBlanks(std::string_view path);
-
 }  // namespace orca

@@ -1,71 +1,81 @@
 #include "document/program_loading.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 
 #include "document/program_file.h"
+#include "document/text_lines.h"
 #include "nc/plot_engine.h"
 
 namespace orca {
 namespace {
 
-// The file's bytes, unless it would not fit the memory available: checked
-// from its size, again as the bytes come (a device may never end), and once
-// more with its lines counted. A refusal or a read error is reported.
-std::optional<std::string> readFitting(ProgramFile& file, const LoadCallbacks& callbacks,
-                                       MessageSink& messages) {
-    const auto available = callbacks.availableMemory ? callbacks.availableMemory() : std::nullopt;
-    LoadSize size{file.sizeHint(), 0};
-    const auto fits = [&] {
-        if (LoadFitsMemory(size, available)) return true;
-        messages.showMessage(LoadTooLargeMessage(size.bytes, LoadMemoryNeed(size), *available));
-        return false;
+constexpr std::size_t kChunk = 1 << 20;
+
+// Reads the rest of `file` into `result.bytes`, refusing (with the reason in
+// `result.error`) as soon as what was read would not fit the memory or holds
+// a line too long. The buffer never grows past what a load could take.
+void readFitting(ProgramFile& file, const ReadLimits& limits, ProgramBytes& result) {
+    const auto available = limits.availableMemory ? limits.availableMemory() : std::nullopt;
+    std::string& bytes = result.bytes;
+    LineCounter counter;
+    const auto refused = [&] {
+        const TextLines lines = counter.lines();
+        const LoadSize size{std::max<std::uint64_t>(file.sizeHint(), bytes.size()), lines.count};
+        if (!LoadFitsMemory(size, available)) {
+            result.error = LoadTooLargeMessage(size.bytes, LoadMemoryNeed(size), *available);
+        } else if (limits.maxLineBytes > 0 && lines.longest > limits.maxLineBytes) {
+            result.error = LineTooLongMessage(lines.longest, limits.maxLineBytes);
+        }
+        return !result.ok();
     };
-    if (!fits()) return std::nullopt;
-    constexpr std::size_t kChunk = 1 << 20;
-    std::string bytes;
+    if (refused()) return;
+    // One byte past the most a load could take is enough to know it is too much.
+    const std::uint64_t most =
+        available ? std::min<std::uint64_t>(LoadBytesFitting(*available), SIZE_MAX - 1) : SIZE_MAX - 1;
+    const std::size_t ceiling = static_cast<std::size_t>(most) + 1;
     for (std::size_t next = file.sizeHint() > 0 ? file.sizeHint() + 1 : kChunk; !file.atEnd();
          next = kChunk) {
-        if (!file.readMore(bytes, next)) {
-            messages.showMessage(file.error());
-            return std::nullopt;
+        next = std::min(next, ceiling - bytes.size());
+        if (bytes.capacity() - bytes.size() < next) {
+            bytes.reserve(std::min(std::max(bytes.capacity() * 2, bytes.size() + next), ceiling));
         }
-        size.bytes = std::max<std::uint64_t>(size.bytes, bytes.size());
-        if (!fits()) return std::nullopt;
+        const std::size_t before = bytes.size();
+        if (!file.readMore(bytes, next)) {
+            result.error = file.error();
+            return;
+        }
+        counter.feed(std::string_view(bytes).substr(before));
+        if (refused()) return;
     }
-    const TextLines lines = CountLines(bytes);
-    size = {bytes.size(), lines.count};
-    if (!fits()) return std::nullopt;
-    if (callbacks.maxLineBytes > 0 && lines.longest > callbacks.maxLineBytes) {
-        messages.showMessage(LineTooLongMessage(lines.longest, callbacks.maxLineBytes));
-        return std::nullopt;
-    }
-    return bytes;
 }
 
 }  // namespace
 
-LoadedProgram LoadProgramFile(PlotEngine& engine, const std::string& path, const TextCodec& codec,
-                              const LoadCallbacks& callbacks) {
-    const std::string trimmed(TrimBlanks(path));
-    LoadedProgram loaded;
-    std::string text;
-    {
-        ProgramFile file;
-        if (!file.open(trimmed)) {
-            engine.messages.showMessage(file.error());
-            return loaded;
-        }
-        const std::optional<std::string> bytes = readFitting(file, callbacks, engine.messages);
-        if (!bytes) return loaded;
-        if (bytes->empty()) {
-            loaded.status = LoadStatus::Empty;
-            return loaded;
-        }
-        loaded.encoding = DetectEncoding(*bytes);
-        text = codec.decode(*bytes, loaded.encoding);
-        if (callbacks.started) callbacks.started(trimmed, bytes->size());
+ProgramBytes ReadProgramFile(const std::string& path, const ReadLimits& limits) {
+    ProgramBytes result;
+    ProgramFile file;
+    if (!file.open(path)) {
+        result.error = file.error();
+        result.openFailed = true;
+        return result;
     }
+    readFitting(file, limits, result);
+    if (!result.ok()) result.bytes = std::string();
+    return result;
+}
+
+LoadedProgram LoadProgramBytes(PlotEngine& engine, std::string bytes, const TextCodec& codec,
+                               const LoadCallbacks& callbacks) {
+    LoadedProgram loaded;
+    if (bytes.empty()) return loaded;
+    loaded.encoding = DetectEncoding(bytes);
+    const std::string text = codec.decode(bytes, loaded.encoding);
+    const std::uint64_t fileBytes = bytes.size();
+    // The passes need only the text: the bytes go before the editor text grows.
+    std::string().swap(bytes);
+    if (callbacks.started) callbacks.started(fileBytes);
     loaded.text = PlotLoadedText(engine, text, callbacks.progress);
     loaded.status = LoadStatus::Loaded;
     return loaded;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "document/load_memory.h"
 #include "document/text_encoding.h"
@@ -12,35 +13,54 @@ namespace orca {
 
 struct PlotEngine;
 
-enum class LoadStatus {
-    Loaded,      // text and drawing replaced
-    Empty,       // the file holds no byte: nothing changed
-    OpenFailed,  // unreadable or too large, reported through the engine's messages: nothing changed
+// A program file's bytes, read once: the coordinate-mode detection and the
+// load both work on these, so a file that changes (or a pipe that can be
+// read only once) gives one consistent program.
+struct ProgramBytes {
+    std::string bytes;
+    // Why the file cannot be loaded, in words for the user; empty when read.
+    std::string error;
+    // The file could not be opened at all (as opposed to read but refused).
+    bool openFailed = false;
+
+    bool ok() const { return error.empty(); }
 };
 
-struct LoadedProgram {
-    LoadStatus status = LoadStatus::OpenFailed;
-    std::string text;  // editor text, every record followed by CR LF
-    TextEncoding encoding = TextEncoding::Cp932;
-};
-
-struct LoadCallbacks {
-    // Before the passes run: the trimmed path and the file's length in bytes
-    // (the status text and the progress bar's maximum).
-    std::function<void(const std::string& path, std::uint64_t fileBytes)> started;
-    LoadProgress progress;
+struct ReadLimits {
     // The memory free for the load; the file is refused when it needs more.
     AvailableMemory availableMemory = MemAvailableNow;
     // A file with a longer line is refused; 0 takes lines of any length.
     std::uint64_t maxLineBytes = 0;
 };
 
-// Loads a program file (path trimmed of blanks): reads and decodes it and
-// runs both passes over it. The caller has set IncFlag, IncFlagDefault and
-// the surface's window. A file that cannot be opened or read is reported
-// with the system's error text; one too large for the memory available, or
-// with a line longer than the caller takes, is refused before the passes.
-LoadedProgram LoadProgramFile(PlotEngine& engine, const std::string& path, const TextCodec& codec,
-                              const LoadCallbacks& callbacks = {});
+// Reads a whole program file (the path exactly as given). The memory a load
+// of what was read so far would need is checked as the bytes come, so a file
+// too large (or a device that never ends) is refused before the read
+// outgrows what the load could take.
+ProgramBytes ReadProgramFile(const std::string& path, const ReadLimits& limits = {});
+
+enum class LoadStatus {
+    Loaded,  // text and drawing replaced
+    Empty,   // the file holds no byte: nothing drawn, no text
+};
+
+struct LoadedProgram {
+    LoadStatus status = LoadStatus::Empty;
+    std::string text;  // editor text, every record followed by CR LF
+    TextEncoding encoding = TextEncoding::Cp932;
+};
+
+struct LoadCallbacks {
+    // Before the passes run: the file's length in bytes (the progress bar's
+    // maximum).
+    std::function<void(std::uint64_t fileBytes)> started;
+    LoadProgress progress;
+};
+
+// Decodes a program file's bytes (freed once decoded) and runs both passes
+// over them. The caller has set IncFlag, IncFlagDefault and the surface's
+// window.
+LoadedProgram LoadProgramBytes(PlotEngine& engine, std::string bytes, const TextCodec& codec,
+                               const LoadCallbacks& callbacks = {});
 
 }  // namespace orca

@@ -1,14 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
-
-#include "document/load_memory.h"
 
 namespace orca {
 
-class MessageSink;
 class TextCodec;
 
 // The coordinate mode of decoded program text: 0 when a record containing
@@ -17,12 +13,7 @@ class TextCodec;
 // records.
 std::int16_t AbsIncModeInText(std::string_view text);
 
-// The same for a program file (path trimmed of blanks), reading only as
-// much of it as the first 10 records need. A file that cannot be opened is
-// reported with the system's error text and gives -1, and so does a file
-// too large for a load in the `available` memory, which is not read (the
-// load refuses it).
-std::int16_t AbsIncModeGet(const std::string& path, const TextCodec& codec, MessageSink& messages,
-                           const AvailableMemory& available = MemAvailableNow);
+// The same for a program file's bytes, decoding only the records searched.
+std::int16_t AbsIncModeInBytes(std::string_view bytes, const TextCodec& codec);
 
 }  // namespace orca

@@ -6,10 +6,19 @@
 namespace orca {
 
 void ViewChangeRedraw(PlotEngine& engine, ViewHost& host) {
-    engine.surface.Cls();
-    Kukaku_Dsp(engine);
-    DisplayList_Redraw(engine.displayList, engine.surface);
-    host.DoEvents();
+    if (host.viewChangeRunning) {
+        host.windowMovedMeanwhile = true;
+        return;
+    }
+    host.viewChangeRunning = true;
+    do {
+        host.windowMovedMeanwhile = false;
+        engine.surface.Cls();
+        Kukaku_Dsp(engine);
+        DisplayList_Redraw(engine.displayList, engine.surface);
+        host.DoEvents();
+    } while (host.windowMovedMeanwhile);
+    host.viewChangeRunning = false;
 }
 
 }  // namespace orca

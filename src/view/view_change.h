@@ -14,10 +14,17 @@ public:
     virtual void RestorePointer() = 0;
     // Lets pending window events run once.
     virtual void DoEvents() = 0;
+
+    // Set while a view change draws and lets events run; a view change that
+    // arrives meanwhile only moves the window and leaves the drawing to it.
+    bool viewChangeRunning = false;
+    bool windowMovedMeanwhile = false;
 };
 
 // After the surface window has changed: clear, grid, replay of what was
-// drawn, then pending events once.
+// drawn, then pending events once. Called again from those events (a click
+// queued during the replay), it returns at once and the running call draws
+// again after the events, so clicks never nest and the last window wins.
 void ViewChangeRedraw(PlotEngine& engine, ViewHost& host);
 
 }  // namespace orca

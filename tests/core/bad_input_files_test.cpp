@@ -13,7 +13,7 @@
 namespace orca {
 namespace {
 
-// 100 MB in one record: the detection reads to its end, both passes run
+// 100 MB in one record: the detection decodes it once, both passes run
 // over it once each, and the editor text is the record and one CR LF.
 // (The window refuses it: BadLoadTest.HundredMegabytesWithoutALineEndAreRefusedAtOnce.)
 TEST(BadFileTest, HundredMegabytesWithoutALineEndLoadAsOneRecord) {
@@ -23,8 +23,10 @@ TEST(BadFileTest, HundredMegabytesWithoutALineEndLoadAsOneRecord) {
     const std::string text = test::ProgramWithoutLineEnds(100 << 20);
     const std::string path = dir.write("one-line.nc", text);
 
-    EXPECT_EQ(AbsIncModeGet(path, codec, fx.sink), 0);
-    const LoadedProgram loaded = LoadProgramFile(fx.engine, path, codec);
+    ProgramBytes file = ReadProgramFile(path);
+    ASSERT_TRUE(file.ok());
+    EXPECT_EQ(AbsIncModeInBytes(file.bytes, codec), 0);
+    const LoadedProgram loaded = LoadProgramBytes(fx.engine, std::move(file.bytes), codec);
     EXPECT_EQ(loaded.status, LoadStatus::Loaded);
     EXPECT_TRUE(loaded.text.size() == text.size() + 2 && loaded.text.starts_with(text) &&
                 loaded.text.ends_with("\r\n"));
@@ -41,22 +43,25 @@ TEST(BadFileTest, PipeWithoutAWriterReadsAsAnEmptyFile) {
     test::EngineFixture fx;
     const std::string path = dir.file("pipe.nc");
     ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-    EXPECT_EQ(AbsIncModeGet(path, codec, fx.sink), -1);
-    EXPECT_EQ(LoadProgramFile(fx.engine, path, codec).status, LoadStatus::Empty);
-    EXPECT_TRUE(fx.sink.messages.empty());
+    const ProgramBytes file = ReadProgramFile(path);
+    EXPECT_TRUE(file.ok());
+    EXPECT_TRUE(file.bytes.empty());
+    EXPECT_EQ(AbsIncModeInBytes(file.bytes, codec), -1);
 }
 
+// The read stops one byte past what the memory could take for a load: it
+// neither runs on nor holds more than that.
 TEST(BadFileTest, DeviceThatNeverEndsIsRefusedOnceItOutgrowsTheMemory) {
-    test::TinyCp932 codec;
-    test::EngineFixture fx;
-    LoadCallbacks callbacks;
-    callbacks.availableMemory = [] { return std::optional<std::uint64_t>(64 << 20); };
-    EXPECT_EQ(AbsIncModeGet("/dev/zero", codec, fx.sink, callbacks.availableMemory), -1);
-    EXPECT_TRUE(fx.sink.messages.empty());
-    EXPECT_EQ(LoadProgramFile(fx.engine, "/dev/zero", codec, callbacks).status, LoadStatus::OpenFailed);
-    ASSERT_EQ(fx.sink.messages.size(), 1u);
-    EXPECT_TRUE(fx.sink.messages[0].starts_with("ファイルが大きすぎるため読み込めません（"));
-    EXPECT_TRUE(fx.surface.ops().empty());
+    constexpr std::uint64_t kAvailable = 64 << 20;
+    const ProgramBytes file = ReadProgramFile("/dev/zero", {[] { return kAvailable; }, 0});
+    EXPECT_FALSE(file.ok());
+    EXPECT_FALSE(file.openFailed);
+    EXPECT_TRUE(file.error.starts_with("ファイルが大きすぎるため読み込めません（")) << file.error;
+    EXPECT_TRUE(file.bytes.empty()) << "what was read is let go";
+
+    const ProgramBytes window = ReadProgramFile("/dev/zero", {[] { return kAvailable; }, 16 << 10});
+    EXPECT_EQ(window.error, LineTooLongMessage(1 << 20, 16 << 10))
+        << "the first piece read is too long a line";
 }
 
 }  // namespace

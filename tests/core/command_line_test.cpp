@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/app_identity.h"
-#include "document/document_path.h"
+#include "document/recent_caption.h"
+#include "nc/crlf_lines.h"
 
 namespace orca {
 namespace {
@@ -19,18 +20,26 @@ TEST(CommandLinePath, TwoFilesAreOnePathWithABlank) {
     EXPECT_EQ(CommandLinePath({"a.nc", "b.nc"}), "a.nc b.nc");
 }
 
-TEST(CommandLinePath, CutToTheFirst256CharactersNotBytes) {
+// A path is used exactly as given: no length limit, no blanks trimmed.
+TEST(CommandLinePath, LongPathsAndBlanksAreKept) {
     std::string longPath = "/";
     for (int i = 0; i < 300; ++i) longPath += "あ";
-    const auto path = CommandLinePath({longPath});
-    ASSERT_TRUE(path);
-    EXPECT_EQ(path->size(), 1 + 255 * 3u);
+    EXPECT_EQ(CommandLinePath({longPath}), longPath);
+    EXPECT_EQ(CommandLinePath({" x.nc "}), " x.nc ");
 }
 
-TEST(DocumentPathOf, TrimsBlanksAfterTheCut) {
-    EXPECT_EQ(DocumentPathOf("  /tmp/a.nc  "), "/tmp/a.nc");
-    EXPECT_EQ(DocumentPathOf(std::string(250, 'x') + "      yz"), std::string(250, 'x'));
-    EXPECT_EQ(DocumentPathOf(""), "");
+TEST(RecentEntryCaption, ShortPathsShowWholeLongOnesTheirStartAndEnd) {
+    EXPECT_EQ(RecentEntryCaption("/a&b/c.nc"), "/a&b/c.nc");
+    const std::string exact(kRecentCaptionChars, 'x');
+    EXPECT_EQ(RecentEntryCaption(exact), exact);
+    std::string longPath = "/";
+    for (int i = 0; i < 200; ++i) longPath += "あ";
+    longPath += "/part2.nc";
+    const std::string shown = RecentEntryCaption(longPath);
+    EXPECT_TRUE(shown.starts_with("/あ")) << shown;
+    EXPECT_TRUE(shown.ends_with("あ/part2.nc")) << shown;
+    EXPECT_NE(shown.find("…"), std::string::npos);
+    EXPECT_EQ(Utf8CharCount(shown), kRecentCaptionChars);
 }
 
 TEST(Captions, OpenUsesBracketsTheOtherRoutesTwoBlanks) {

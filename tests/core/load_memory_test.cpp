@@ -6,11 +6,8 @@
 #include <vector>
 
 #include "document/program_loading.h"
-#include "nc/mode_detection.h"
-#include "nc/program_plot.h"
+#include "document/text_lines.h"
 #include "scratch_dir.h"
-#include "test_support.h"
-#include "tiny_cp932.h"
 
 namespace orca {
 namespace {
@@ -74,73 +71,53 @@ TEST(LoadMemory, SizesAreWrittenForTheUser) {
         "ファイルに長すぎる行があるため読み込めません（最長の行 100.0 MB、表示できるのは 1.0 MB まで）。");
 }
 
+TEST(LoadMemory, LinesCountedPieceByPieceAsInOneGo) {
+    const std::string text = "a\r\nbbb\rcc\n\ndddd\r";
+    for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+        LineCounter counter;
+        counter.feed(std::string_view(text).substr(0, cut));
+        counter.feed(std::string_view(text).substr(cut));
+        EXPECT_EQ(counter.lines().count, CountLines(text).count) << cut;
+        EXPECT_EQ(counter.lines().longest, 4u) << cut;
+    }
+    LineCounter crLf;
+    crLf.feed("x\r");
+    crLf.feed("\n");
+    crLf.feed("\n");
+    EXPECT_EQ(crLf.lines().count, 2u) << "CR | LF is one line end";
+}
+
 class LoadMemoryGuardTest : public ::testing::Test {
 protected:
     test::ScratchDir dir;
-    test::TinyCp932 codec;
-    test::EngineFixture fx;
 
-    LoadedProgram load(const std::string& path, std::uint64_t available, bool& started) {
-        LoadCallbacks callbacks;
-        callbacks.started = [&](const std::string&, std::uint64_t) { started = true; };
-        callbacks.availableMemory = [available] { return available; };
-        return LoadProgramFile(fx.engine, path, codec, callbacks);
+    static ProgramBytes read(const std::string& path, std::uint64_t available, std::uint64_t maxLine = 0) {
+        return ReadProgramFile(path, {[available] { return available; }, maxLine});
     }
 };
 
-TEST_F(LoadMemoryGuardTest, FileTooLargeIsRefusedWithItsSizeAndNothingChanges) {
-    bool started = false;
-    ASSERT_EQ(load(dir.write("a.nc", "G01 X10. Y5.\n"), UINT64_MAX, started).status, LoadStatus::Loaded);
-    const std::size_t drawn = fx.engine.displayList.LineCount();
-    const std::size_t ops = fx.surface.ops().size();
-
-    started = false;
-    const std::string big(2000, 'X');
-    const LoadedProgram refused = load(dir.write("big.nc", big), 2000, started);
-    EXPECT_EQ(refused.status, LoadStatus::OpenFailed);
-    EXPECT_TRUE(refused.text.empty());
-    EXPECT_FALSE(started) << "refused before the status text and the progress bar";
-    ASSERT_EQ(fx.sink.messages.size(), 1u);
-    EXPECT_EQ(fx.sink.messages[0], LoadTooLargeMessage(2000, LoadMemoryNeed({2000, 0}), 2000));
-    EXPECT_EQ(fx.engine.displayList.LineCount(), drawn);
-    EXPECT_EQ(fx.surface.ops().size(), ops) << "surface not cleared";
+TEST_F(LoadMemoryGuardTest, FileTooLargeIsRefusedWithItsSize) {
+    ASSERT_TRUE(read(dir.write("a.nc", "G01 X10. Y5.\n"), UINT64_MAX).ok());
+    const ProgramBytes refused = read(dir.write("big.nc", std::string(2000, 'X')), 2000);
+    EXPECT_FALSE(refused.openFailed);
+    EXPECT_EQ(refused.error, LoadTooLargeMessage(2000, LoadMemoryNeed({2000, 0}), 2000));
+    EXPECT_TRUE(refused.bytes.empty());
 }
 
 TEST_F(LoadMemoryGuardTest, ShortLinesAreRefusedOnceCounted) {
     std::string lines;
     for (int i = 0; i < 1000; ++i) lines += i % 2 ? "X1\n" : "X0\n";
     const std::uint64_t bytesOnly = LoadMemoryNeed({lines.size(), 0});
-    bool started = false;
-    const LoadedProgram refused = load(dir.write("short.nc", lines), bytesOnly, started);
-    EXPECT_EQ(refused.status, LoadStatus::OpenFailed);
-    ASSERT_EQ(fx.sink.messages.size(), 1u);
-    EXPECT_EQ(fx.sink.messages[0],
+    const std::string path = dir.write("short.nc", lines);
+    EXPECT_EQ(read(path, bytesOnly).error,
               LoadTooLargeMessage(lines.size(), LoadMemoryNeed({lines.size(), 1000}), bytesOnly));
-    EXPECT_TRUE(fx.engine.displayList.empty());
-
-    EXPECT_EQ(load(dir.file("short.nc"), LoadMemoryNeed({lines.size(), 1000}), started).status,
-              LoadStatus::Loaded);
+    EXPECT_TRUE(read(path, LoadMemoryNeed({lines.size(), 1000})).ok());
 }
 
 TEST_F(LoadMemoryGuardTest, LineLongerThanTheCallerTakesIsRefused) {
     const std::string path = dir.write("long.nc", "G90\n" + std::string(2000, 'X') + "\nG01 X1.\n");
-    LoadCallbacks callbacks;
-    callbacks.maxLineBytes = 1999;
-    EXPECT_EQ(LoadProgramFile(fx.engine, path, codec, callbacks).status, LoadStatus::OpenFailed);
-    EXPECT_EQ(fx.sink.messages, std::vector<std::string>{LineTooLongMessage(2000, 1999)});
-    EXPECT_TRUE(fx.surface.ops().empty());
-    callbacks.maxLineBytes = 2000;
-    EXPECT_EQ(LoadProgramFile(fx.engine, path, codec, callbacks).status, LoadStatus::Loaded);
-}
-
-// The detection does not read a file no load could take (G91 is at its
-// very start): it answers undecided, and the load then refuses the file.
-TEST_F(LoadMemoryGuardTest, DetectionDoesNotReadAFileNoLoadCouldTake) {
-    const std::string path = dir.write("long.nc", "G91\n" + std::string(1 << 20, ' '));
-    EXPECT_EQ(AbsIncModeGet(path, codec, fx.sink, [] { return std::optional<std::uint64_t>(1 << 20); }), -1);
-    EXPECT_EQ(AbsIncModeGet(path, codec, fx.sink, [] { return std::optional<std::uint64_t>(); }), 1);
-    EXPECT_EQ(AbsIncModeGet(path, codec, fx.sink), 1) << "this machine has the memory";
-    EXPECT_TRUE(fx.sink.messages.empty());
+    EXPECT_EQ(read(path, UINT64_MAX, 1999).error, LineTooLongMessage(2000, 1999));
+    EXPECT_TRUE(read(path, UINT64_MAX, 2000).ok());
 }
 
 }  // namespace

@@ -19,7 +19,9 @@ protected:
     test::EngineFixture fx;
 
     LoadedProgram load(const std::string& path, const LoadCallbacks& callbacks = {}) {
-        return LoadProgramFile(fx.engine, path, codec, callbacks);
+        ProgramBytes file = ReadProgramFile(path);
+        EXPECT_TRUE(file.ok()) << file.error;
+        return LoadProgramBytes(fx.engine, std::move(file.bytes), codec, callbacks);
     }
 };
 
@@ -60,7 +62,7 @@ TEST_F(ProgramLoadingTest, EmptyFileChangesNothing) {
 
     bool started = false;
     const LoadedProgram loaded =
-        load(dir.write("empty.nc", ""), {[&](const std::string&, std::uint64_t) { started = true; }, {}});
+        load(dir.write("empty.nc", ""), {[&](std::uint64_t) { started = true; }, {}});
     EXPECT_EQ(loaded.status, LoadStatus::Empty);
     EXPECT_TRUE(loaded.text.empty());
     EXPECT_FALSE(started);
@@ -69,27 +71,33 @@ TEST_F(ProgramLoadingTest, EmptyFileChangesNothing) {
     EXPECT_TRUE(fx.sink.messages.empty());
 }
 
-TEST_F(ProgramLoadingTest, OpenFailureIsReportedWithTheSystemText) {
-    EXPECT_EQ(load(dir.file("missing.nc")).status, LoadStatus::OpenFailed);
-    EXPECT_EQ(load(dir.path().string()).status, LoadStatus::OpenFailed) << "a folder";
-    ASSERT_EQ(fx.sink.messages.size(), 2u);
-    EXPECT_EQ(fx.sink.messages[0], std::generic_category().message(ENOENT));
-    EXPECT_EQ(fx.sink.messages[1], std::generic_category().message(EISDIR));
+TEST_F(ProgramLoadingTest, OpenFailureCarriesTheSystemText) {
+    const ProgramBytes missing = ReadProgramFile(dir.file("missing.nc"));
+    EXPECT_TRUE(missing.openFailed);
+    EXPECT_EQ(missing.error, std::generic_category().message(ENOENT));
+    const ProgramBytes folder = ReadProgramFile(dir.path().string());
+    EXPECT_TRUE(folder.openFailed);
+    EXPECT_EQ(folder.error, std::generic_category().message(EISDIR));
+    EXPECT_TRUE(fx.sink.messages.empty()) << "the caller reports";
 }
 
-TEST_F(ProgramLoadingTest, CallbacksGetTrimmedPathLengthAndProgress) {
+// A name is taken exactly: blanks around it are part of it.
+TEST_F(ProgramLoadingTest, PathIsUsedExactly) {
+    dir.write("a.nc", "G90\nG01 X1.\n");
+    const std::string blank = dir.write(" a.nc ", "G91\n");
+    const ProgramBytes file = ReadProgramFile(blank);
+    ASSERT_TRUE(file.ok());
+    EXPECT_EQ(file.bytes, "G91\n");
+    EXPECT_TRUE(ReadProgramFile(dir.file("a.nc ")).openFailed);
+}
+
+TEST_F(ProgramLoadingTest, CallbacksGetLengthAndProgress) {
     const std::string path = dir.write("a.nc", "G90\nG01 X1.\n");
-    std::string startedPath;
     std::uint64_t startedBytes = 0;
     std::vector<std::size_t> progress;
-    const LoadedProgram loaded =
-        load("  " + path + " ", {[&](const std::string& p, std::uint64_t bytes) {
-                                     startedPath = p;
-                                     startedBytes = bytes;
-                                 },
-                                 [&](std::size_t chars) { progress.push_back(chars); }});
+    const LoadedProgram loaded = load(path, {[&](std::uint64_t bytes) { startedBytes = bytes; },
+                                             [&](std::size_t chars) { progress.push_back(chars); }});
     EXPECT_EQ(loaded.status, LoadStatus::Loaded);
-    EXPECT_EQ(startedPath, path);
     EXPECT_EQ(startedBytes, 12u);
     EXPECT_EQ(progress, (std::vector<std::size_t>{5, 14}));
 }

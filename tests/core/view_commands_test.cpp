@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -173,4 +174,41 @@ TEST(ViewCommands, PanDisablesOnlyItsOwnButtonDuringTheRedraw) {
     EXPECT_EQ(f.host.calls,
               (std::vector<std::string>{"disable 5", "hourglass", "events", "restore", "enable 5"}));
     EXPECT_EQ(f.surface.ops().size(), 3u);  // clear, line, circle (grid off)
+}
+
+// Clicks queued while a view change lets events run: each moves the window,
+// none nests another redraw, and the picture ends on the last window.
+TEST(ViewCommands, ClicksArrivingDuringTheEventsAreCoalescedNotNested) {
+    ViewFixture f;
+    f.surface.setWindow(Window(0, 0, 14000, 7000));
+    int depth = 0;
+    int deepest = 0;
+    int clicks = 5000;
+    f.host.onEvents = [&] {
+        if (clicks < 0) return;
+        deepest = std::max(deepest, ++depth);
+        while (clicks > 0) {
+            --clicks;
+            if (clicks % 2 == 0) {
+                ViewScaleDown_Sub(f.engine, f.host);
+            } else {
+                ViewScaleUp_Sub(f.engine, f.host);
+            }
+        }
+        PanView(f.engine, f.host, PanDirection::Right);
+        clicks = -1;
+        --depth;
+    };
+    ViewScaleUp_Sub(f.engine, f.host);
+
+    EXPECT_EQ(deepest, 1);
+    EXPECT_FALSE(f.host.viewChangeRunning);
+    const ScaleWindow w = f.surface.window();
+    EXPECT_NEAR(w.ScaleLeft, 2000 + 2000, 1);
+    EXPECT_NEAR(w.ScaleTop, 1000, 1);
+    EXPECT_NEAR(w.ScaleWidth, 10000, 1);
+    std::size_t clears = 0;
+    for (const auto& op : f.surface.ops()) clears += op.kind == RecordingSurface::Op::kCls ? 1 : 0;
+    EXPECT_EQ(clears, 2u) << "the first window, then once more for the last";
+    EXPECT_EQ(f.surface.ops().back().kind, RecordingSurface::Op::kCircle);
 }

@@ -159,13 +159,13 @@ TEST_F(Form1Test, SeveralFilesOpenedOrDroppedLoadTheFirst) {
     EXPECT_EQ(editorText(), "G90 X1.\r\n");
 }
 
-TEST_F(Form1Test, EmptyFileKeepsThePreviousText) {
+TEST_F(Form1Test, EmptyFileEmptiesTheEditor) {
     const std::string a = writeFile("a.nc", "G90 X1.\n");
     const std::string empty = writeFile("empty.nc", "");
     started({a});
     dialogs_.answer(MsgAnswer::Yes);
     form().richCode_OLEDragDrop({QString::fromStdString(empty)});
-    EXPECT_EQ(editorText(), "G90 X1.\r\n");
+    EXPECT_EQ(editorText(), "");
     EXPECT_EQ(form().documentPath(), empty);
 }
 

@@ -136,9 +136,9 @@ private:
     // before a file is loaded or saved.
     void stopRunningDraw();
 
-    std::optional<std::int16_t> decideMode(const std::string& path, bool recentEntry);
-    void loadDocument(const std::string& candidate, LoadRoute route);
-    LoadStatus FileTextDsp_Sub();
+    std::optional<std::int16_t> decideMode(const ProgramBytes& file, bool recentEntry);
+    void loadDocument(const std::string& path, LoadRoute route);
+    void FileTextDsp_Sub(const std::string& path, std::string bytes);
     void enableSaveCommands();
 
     // The question before an edit would be lost; true to go on.

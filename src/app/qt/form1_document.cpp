@@ -1,4 +1,3 @@
-#include <QCoreApplication>
 #include <QDir>
 #include <QMenu>
 
@@ -7,9 +6,9 @@
 #include "app/qt/user_dialogs.h"
 #include "app/ui/editor_pane.h"
 #include "app/ui/progress_control.h"
-#include "document/document_path.h"
 #include "document/program_loading.h"
 #include "document/qt/show_file_dlg.h"
+#include "document/recent_caption.h"
 #include "nc/mode_detection.h"
 #include "nc/view_fit.h"
 
@@ -25,8 +24,8 @@ constexpr std::uint64_t kEditorMaxLineBytes = 16 << 10;
 
 }  // namespace
 
-std::optional<std::int16_t> Form1::decideMode(const std::string& path, bool recentEntry) {
-    const std::int16_t detected = AbsIncModeGet(path, codec_, messages_);
+std::optional<std::int16_t> Form1::decideMode(const ProgramBytes& file, bool recentEntry) {
+    const std::int16_t detected = file.ok() ? AbsIncModeInBytes(file.bytes, codec_) : -1;
     if (detected >= 0) return detected;
     const std::string question = std::string(kModeQuestion) + (recentEntry ? "\r\n" : "");
     switch (dialogs_.message(question, MsgIcon::Question, MsgButtons::YesNoCancel)) {
@@ -39,43 +38,42 @@ std::optional<std::int16_t> Form1::decideMode(const std::string& path, bool rece
     }
 }
 
-void Form1::loadDocument(const std::string& candidate, LoadRoute route) {
+// The file is read once, before anything of the document changes: a file
+// that cannot be read or is refused leaves mode, view, path, caption, text
+// and drawing as they were, and the new path becomes the document's only
+// when its text is in the editor, so no command can write the old text
+// under the new name.
+void Form1::loadDocument(const std::string& path, LoadRoute route) {
     stopRunningDraw();
-    const std::string path = DocumentPathOf(candidate);
-    const std::optional<std::int16_t> mode = decideMode(path, route == LoadRoute::Recent);
+    ProgramBytes file = ReadProgramFile(path, {MemAvailableNow, kEditorMaxLineBytes});
+    if (!file.ok() && !file.openFailed) {
+        messages_.showMessage(file.error);
+        return;
+    }
+    if (file.openFailed) messages_.showMessage(file.error);
+    const std::optional<std::int16_t> mode = decideMode(file, route == LoadRoute::Recent);
     if (!mode) return;
-    engine_.nc.IncFlag = *mode;
-    engine_.settings.IncFlagDefault = *mode;
-
-    const std::string previousPath = documentPath_;
-    const bool previousHasPath = hasDocumentPath_;
-    const QString previousCaption = windowTitle();
-    documentPath_ = path;
-    hasDocumentPath_ = true;
-    if (route == LoadRoute::Open) {
-        setWindowTitle(QString::fromStdString(CaptionBracketed(path)));
-        QCoreApplication::processEvents();
+    if (file.openFailed) {
+        messages_.showMessage(file.error);
+    } else {
+        engine_.nc.IncFlag = *mode;
+        engine_.settings.IncFlagDefault = *mode;
+        if (route != LoadRoute::CommandLine) ResetWindow(engine_, picMainWidth(), picMainHeight());
+        FileTextDsp_Sub(path, std::move(file.bytes));
+        documentPath_ = path;
+        hasDocumentPath_ = true;
+        setWindowTitle(
+            QString::fromStdString(route == LoadRoute::Open ? CaptionBracketed(path) : CaptionSpaced(path)));
+        if (route == LoadRoute::Open) enableSaveCommands();
     }
-    if (route != LoadRoute::CommandLine) ResetWindow(engine_, picMainWidth(), picMainHeight());
-    if (FileTextDsp_Sub() == LoadStatus::OpenFailed) {
-        // The editor still holds the previous program, so it stays that
-        // program's document: a save must never write it over the file that
-        // could not be read.
-        documentPath_ = previousPath;
-        hasDocumentPath_ = previousHasPath;
-        setWindowTitle(previousCaption);
-    } else if (route != LoadRoute::Open) {
-        setWindowTitle(QString::fromStdString(CaptionSpaced(path)));
-    }
-    if (route == LoadRoute::Open) enableSaveCommands();
     if (route == LoadRoute::Recent) return;
     HistoryWrite_Sub(settings_, path);
     if (route != LoadRoute::CommandLine) HistoryRead_Sub();
 }
 
-LoadStatus Form1::FileTextDsp_Sub() {
+void Form1::FileTextDsp_Sub(const std::string& path, std::string bytes) {
     LoadCallbacks callbacks;
-    callbacks.started = [this](const std::string& path, std::uint64_t fileBytes) {
+    callbacks.started = [this, &path](std::uint64_t fileBytes) {
         richCode_->setProgramText("");
         setStatusText("読み込み中... " + path);
         progress_->setMax(static_cast<std::int64_t>(fileBytes));
@@ -86,10 +84,14 @@ LoadStatus Form1::FileTextDsp_Sub() {
     callbacks.progress = [this](std::size_t charsBuilt) {
         progress_->setValue(static_cast<std::int64_t>(charsBuilt));
     };
-    callbacks.maxLineBytes = kEditorMaxLineBytes;
 
-    LoadedProgram loaded = LoadProgramFile(engine_, documentPath_, codec_, callbacks);
-    if (loaded.status != LoadStatus::Loaded) return loaded.status;
+    const LoadedProgram loaded = LoadProgramBytes(engine_, std::move(bytes), codec_, callbacks);
+    if (loaded.status == LoadStatus::Empty) {
+        // An empty file is an empty document: nothing of the previous
+        // program may stay where a save would write it into the new file.
+        engine_.surface.Cls();
+        engine_.displayList.clear();
+    }
     richCode_->setProgramText(loaded.text);
     encoding_ = loaded.encoding;
     setStatusText("");
@@ -98,7 +100,6 @@ LoadStatus Form1::FileTextDsp_Sub() {
         progress_->setValue(0);
     }
     lineDspToStatusBar_Sub();
-    return loaded.status;
 }
 
 void Form1::enableSaveCommands() {
@@ -123,7 +124,7 @@ void Form1::mnuOpen_Click() {
 void Form1::mnuLine99_Click(int index) {
     if (index < 1 || index > static_cast<int>(recentEntries_.size())) return;
     if (!keepEditsOrDiscard()) return;
-    loadDocument(recentEntries_[index - 1]->text().toStdString(), LoadRoute::Recent);
+    loadDocument(recentEntries_[index - 1]->data().toString().toStdString(), LoadRoute::Recent);
 }
 
 void Form1::richCode_OLEDragDrop(const QStringList& files) {
@@ -136,8 +137,9 @@ void Form1::HistoryRead_Sub() {
     for (QAction* entry : recentEntries_) delete entry;
     recentEntries_.clear();
     for (const std::string& path : HistoryList(settings_)) {
-        auto* entry = new QAction(QString::fromStdString(path), mnuFile_);
+        auto* entry = new QAction(QString::fromStdString(RecentEntryCaption(path)), mnuFile_);
         entry->setObjectName("mnuLine99");
+        entry->setData(QString::fromStdString(path));
         const int index = static_cast<int>(recentEntries_.size()) + 1;
         connect(entry, &QAction::triggered, this, [this, index] { mnuLine99_Click(index); });
         mnuFile_->addAction(entry);

@@ -10,7 +10,6 @@
 #include "app/qt/form1.h"
 #include "app/qt/user_dialogs.h"
 #include "app/ui/editor_pane.h"
-#include "document/document_path.h"
 #include "document/save_text.h"
 
 namespace orca {
@@ -76,7 +75,7 @@ bool Form1::saveAs() {
     const std::optional<std::string> chosen = dialogs_.saveFile(request);
     if (!chosen) return false;
     lastSaveName_ = *chosen;
-    documentPath_ = DocumentPathOf(*chosen);
+    documentPath_ = *chosen;
     hasDocumentPath_ = true;
     if (!writeDocument(documentPath_)) return false;
     enableSaveCommands();

@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,6 @@
 #include "app/plot_dump.h"
 #include "app/qt/entry_points.h"
 #include "app/ui/raster_surface.h"
-#include "document/program_file.h"
 #include "document/program_loading.h"
 #include "document/qt/cp932_codec.h"
 #include "nc/mode_detection.h"
@@ -30,18 +30,29 @@ void printError(const std::string& text) { std::fprintf(stderr, "%s: %s\n", kPro
 
 // Loads the file as the window's load does: coordinate mode from the file
 // (absolute when it cannot tell) unless --inc, window reset to the surface
-// size, grid only when a pitch is given.
-LoadStatus loadForCommand(PlotEngine& engine, const HeadlessOptions& o, float windowWidth,
-                          float windowHeight) {
+// size, grid only when a pitch is given. The file is read once, so a pipe
+// or a file that changes gives one consistent program. Nothing when the
+// file cannot be read or is refused, which is reported.
+std::optional<LoadStatus> loadForCommand(PlotEngine& engine, const HeadlessOptions& o, float windowWidth,
+                                         float windowHeight) {
+    ProgramBytes file = ReadProgramFile(o.file);
+    if (!file.ok()) {
+        // An unreadable file is named in the one line that reports it.
+        if (file.openFailed) {
+            printError(o.file + ": " + file.error);
+        } else {
+            engine.messages.showMessage(file.error);
+        }
+        return std::nullopt;
+    }
     const QtTextCodec codec;
-    std::int16_t mode = 1;
-    if (!o.incremental) mode = AbsIncModeGet(o.file, codec, engine.messages) == 1 ? 1 : 0;
+    const std::int16_t mode = o.incremental || AbsIncModeInBytes(file.bytes, codec) == 1 ? 1 : 0;
     engine.nc.IncFlag = mode;
     engine.settings.IncFlagDefault = mode;
     engine.settings.HouganFlag = o.gridPitch.has_value();
     if (o.gridPitch) engine.settings.HouganWidth = static_cast<std::int16_t>(*o.gridPitch);
     ResetWindow(engine, windowWidth, windowHeight);
-    return LoadProgramFile(engine, o.file, codec).status;
+    return LoadProgramBytes(engine, std::move(file.bytes), codec).status;
 }
 
 int runRender(const HeadlessOptions& o, MessageSink& sink) {
@@ -50,7 +61,7 @@ int runRender(const HeadlessOptions& o, MessageSink& sink) {
     PlotEngine engine(surface, marker, sink);
     const float w = static_cast<float>(o.width) * kTwipsPerPixel;
     const float h = static_cast<float>(o.height) * kTwipsPerPixel;
-    if (loadForCommand(engine, o, w, h) == LoadStatus::OpenFailed) return 1;
+    if (!loadForCommand(engine, o, w, h)) return 1;
     if (!surface.image().save(QString::fromStdString(o.out), "PNG")) {
         printError("cannot write " + o.out);
         return 1;
@@ -62,10 +73,10 @@ int runDump(const HeadlessOptions& o, MessageSink& sink) {
     RecordingSurface surface;
     PlainToolMarker marker;
     PlotEngine engine(surface, marker, sink);
-    const LoadStatus status =
+    const std::optional<LoadStatus> status =
         loadForCommand(engine, o, static_cast<float>(o.width), static_cast<float>(o.height));
-    if (status == LoadStatus::OpenFailed) return 1;
-    if (status == LoadStatus::Empty) return 0;
+    if (!status) return 1;
+    if (*status == LoadStatus::Empty) return 0;
     const std::string text = FormatPlotDump(engine.view, engine.displayList, surface);
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
         printError("cannot write the dump");
@@ -87,12 +98,6 @@ int RunHeadlessCommand(int argc, char** argv) {
     if (!o.error.empty()) {
         printError(o.error);
         return 2;
-    }
-    // An unreadable file is named in the one line that reports it.
-    ProgramFile probe;
-    if (!probe.open(std::string(TrimBlanks(o.file)))) {
-        printError(o.file + ": " + probe.error());
-        return 1;
     }
     StderrMessageSink sink;
     return o.command == HeadlessOptions::Command::Render ? runRender(o, sink) : runDump(o, sink);
