@@ -4,11 +4,14 @@
 #include <QMenu>
 #include <QMetaObject>
 #include <filesystem>
+#include <functional>
+#include <utility>
 
 #include "app/app_identity.h"
 #include "app/qt/form_commands.h"
 #include "document/load_memory.h"
 #include "form1_fixture.h"
+#include "nc/message_sink.h"
 
 namespace orca::test {
 namespace {
@@ -125,6 +128,48 @@ TEST_F(LoadSafetyTest, CommandQueuedDuringOpenRunsAfterTheNewTextIsIn) {
     EXPECT_TRUE(dialogs_.allAnswered());
     EXPECT_TRUE(readFile(big).starts_with("G90\r\nG01 X2.\r\nG01 X3.\r\n"));
     EXPECT_EQ(readFile(first), "G90\nG01 X1.\n");
+}
+
+// Runs a step when the load shows the calculation error: what a click
+// queued before the load would do inside that message box's event loop.
+class CalcErrorHookDialogs : public ScriptedDialogs {
+public:
+    std::function<void()> onCalcError;
+
+    MsgAnswer message(const std::string& text, MsgIcon icon, MsgButtons buttons,
+                      const std::string& title) override {
+        if (text == kCalcErrorMessage && onCalcError) std::exchange(onCalcError, {})();
+        return ScriptedDialogs::message(text, icon, buttons, title);
+    }
+};
+
+class LoadMessageTest : public Form1Test {
+protected:
+    LoadMessageTest() { form_ = std::make_unique<Form1>(SettingsFile(settingsPath()), dialogs); }
+    ~LoadMessageTest() override { form_.reset(); }
+
+    CalcErrorHookDialogs dialogs;
+};
+
+TEST_F(LoadMessageTest, CommandsInsideAMessageBoxOfTheLoadAreRefused) {
+    const std::string first = writeFile("first.nc", "G90\nG01 X1.\n");
+    const std::string second = writeFile("second.nc", "G90\nG01 X50. Y0\nG02 X0 Y0 R1.\n");
+    Form1& form = started({first});
+    dialogs.onCalcError = [&] {
+        form.mnuUpdSave_Click();
+        form.mnuNameSave_Click();
+        form.richCode_OLEDragDrop({QString::fromStdString(first)});
+        form.mnuViewReDsp_Click();
+        form.cmdUp_Click();
+        EXPECT_EQ(form.statusText(), "読み込み中です");
+    };
+    form.richCode_OLEDragDrop({QString::fromStdString(second)});
+    EXPECT_FALSE(dialogs.onCalcError) << "the hook ran";
+    EXPECT_EQ(readFile(first), "G90\nG01 X1.\n");
+    EXPECT_EQ(form.documentPath(), second);
+    EXPECT_EQ(form.richCode().programText(), "G90\r\nG01 X50. Y0\r\nG02 X0 Y0 R1.\r\n");
+    EXPECT_TRUE(dialogs.fileRequests().empty()) << "no save-as dialog";
+    EXPECT_EQ(form.statusText(), " 1行");
 }
 
 // An empty file is a document of its own: its path, an empty editor and no

@@ -126,6 +126,7 @@ private:
     QAction* menuSeparator(QMenu* menu, const char* name);
 
     void Form_Resize();
+    void panCommand(PanDirection direction);
     void picSplit_MouseDown();
     void picSplit_MouseMove(int xPx);
     void picSplit_MouseUp();
@@ -136,6 +137,10 @@ private:
     // before a file is loaded or saved.
     void stopRunningDraw();
 
+    // True, with the status text saying so, while a load replaces the
+    // document: a message box the load shows lets events run, and a command
+    // then would act on a document that is half replaced.
+    bool refusedDuringLoad();
     std::optional<std::int16_t> decideMode(const ProgramBytes& file, bool recentEntry);
     void loadDocument(const std::string& path, LoadRoute route);
     void FileTextDsp_Sub(const std::string& path, std::string bytes);
@@ -176,6 +181,7 @@ private:
     int splitLeft_ = kInitialSplitLeft;
     std::int16_t SplitDragging = 0;
 
+    bool loading_ = false;
     std::string documentPath_;
     bool hasDocumentPath_ = false;
     TextEncoding encoding_ = TextEncoding::Cp932;

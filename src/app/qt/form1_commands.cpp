@@ -28,35 +28,48 @@ void Form1::mnuSearchFindNext_Click() {
     FindNextCommand(c.findState, c.findEditor, c.findMessages, dialogs_, this);
 }
 
-void Form1::mnuViewReDsp_Click() { commands().driver.RouteDsp_Sub(false); }
+void Form1::mnuViewReDsp_Click() {
+    if (!refusedDuringLoad()) commands().driver.RouteDsp_Sub(false);
+}
 
-void Form1::mnuViewTrace_Click() { commands().driver.RouteDsp_Sub(true); }
+void Form1::mnuViewTrace_Click() {
+    if (!refusedDuringLoad()) commands().driver.RouteDsp_Sub(true);
+}
 
-void Form1::mnuViewScaleUp_Click() { ViewScaleUp_Sub(engine_, commands().viewHost); }
+void Form1::mnuViewScaleUp_Click() {
+    if (!refusedDuringLoad()) ViewScaleUp_Sub(engine_, commands().viewHost);
+}
 
-void Form1::mnuViewScaleDown_Click() { ViewScaleDown_Sub(engine_, commands().viewHost); }
+void Form1::mnuViewScaleDown_Click() {
+    if (!refusedDuringLoad()) ViewScaleDown_Sub(engine_, commands().viewHost);
+}
 
 void Form1::mnuDspInit_Click() {
+    if (refusedDuringLoad()) return;
     const HouganWriter save = [this](bool flag, std::int16_t width) {
         HouganWrite_Sub(settings_, {flag, width});
     };
     ShowInitDsp(engine_.settings, engine_.nc, save, dialogs_, this);
 }
 
-void Form1::cmdUp_Click() { PanView(engine_, commands().viewHost, PanDirection::Up); }
+void Form1::panCommand(PanDirection direction) {
+    if (!refusedDuringLoad()) PanView(engine_, commands().viewHost, direction);
+}
 
-void Form1::cmdDown_Click() { PanView(engine_, commands().viewHost, PanDirection::Down); }
+void Form1::cmdUp_Click() { panCommand(PanDirection::Up); }
 
-void Form1::cmdLeft_Click() { PanView(engine_, commands().viewHost, PanDirection::Left); }
+void Form1::cmdDown_Click() { panCommand(PanDirection::Down); }
 
-void Form1::cmdRight_Click() { PanView(engine_, commands().viewHost, PanDirection::Right); }
+void Form1::cmdLeft_Click() { panCommand(PanDirection::Left); }
 
-void Form1::cmdLeftUp_Click() { PanView(engine_, commands().viewHost, PanDirection::LeftUp); }
+void Form1::cmdRight_Click() { panCommand(PanDirection::Right); }
 
-void Form1::cmdLeftDown_Click() { PanView(engine_, commands().viewHost, PanDirection::LeftDown); }
+void Form1::cmdLeftUp_Click() { panCommand(PanDirection::LeftUp); }
 
-void Form1::cmdRightUp_Click() { PanView(engine_, commands().viewHost, PanDirection::RightUp); }
+void Form1::cmdLeftDown_Click() { panCommand(PanDirection::LeftDown); }
 
-void Form1::cmdRightDown_Click() { PanView(engine_, commands().viewHost, PanDirection::RightDown); }
+void Form1::cmdRightUp_Click() { panCommand(PanDirection::RightUp); }
+
+void Form1::cmdRightDown_Click() { panCommand(PanDirection::RightDown); }
 
 }  // namespace orca

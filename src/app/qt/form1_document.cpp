@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QMenu>
+#include <QScopedValueRollback>
 
 #include "app/app_identity.h"
 #include "app/qt/form1.h"
@@ -24,6 +25,11 @@ constexpr std::uint64_t kEditorMaxLineBytes = 16 << 10;
 
 }  // namespace
 
+bool Form1::refusedDuringLoad() {
+    if (loading_) setStatusText("読み込み中です");
+    return loading_;
+}
+
 std::optional<std::int16_t> Form1::decideMode(const ProgramBytes& file, bool recentEntry) {
     const std::int16_t detected = file.ok() ? AbsIncModeInBytes(file.bytes, codec_) : -1;
     if (detected >= 0) return detected;
@@ -44,6 +50,8 @@ std::optional<std::int16_t> Form1::decideMode(const ProgramBytes& file, bool rec
 // when its text is in the editor, so no command can write the old text
 // under the new name.
 void Form1::loadDocument(const std::string& path, LoadRoute route) {
+    if (refusedDuringLoad()) return;
+    const QScopedValueRollback<bool> loading(loading_, true);
     stopRunningDraw();
     ProgramBytes file = ReadProgramFile(path, {MemAvailableNow, kEditorMaxLineBytes});
     if (!file.ok() && !file.openFailed) {

@@ -53,6 +53,7 @@ void Form1::mnuUpdSave_Click() { overwriteSave(true); }
 void Form1::mnuNameSave_Click() { saveAs(); }
 
 bool Form1::overwriteSave(bool confirm) {
+    if (refusedDuringLoad()) return false;
     stopRunningDraw();
     if (!hasDocumentPath_) return saveAs();
     if (confirm && dialogs_.message("上書きしてよろしいですか？", MsgIcon::Question, MsgButtons::OkCancel) ==
@@ -65,6 +66,7 @@ bool Form1::overwriteSave(bool confirm) {
 }
 
 bool Form1::saveAs() {
+    if (refusedDuringLoad()) return false;
     stopRunningDraw();
     FileDialogRequest request;
     request.title = "名前を付けて保存";
