@@ -10,6 +10,9 @@
 namespace orca {
 namespace {
 
+// How far |half chord / R| may be from 1, relatively, for a half circle.
+constexpr double kHalfCircleTolerance = 1e-12;
+
 void computeCentre(const NcLine& line, const NcModalState& st, double& xc, double& yc) {
     const double xs = st.CurX;
     const double ys = st.CurY;
@@ -31,9 +34,14 @@ void computeCentre(const NcLine& line, const NcModalState& st, double& xc, doubl
     const double xm = PolarXGet(chord, h, xs);
     const double ym = PolarYGet(chord, h, ys);
     const double s = guardedDiv(h, r);
-    const double w = guardedSqrt(checked(s * (-1) * s + 1));
-    const double degrees = RadToDeg(std::atan(guardedDiv(s, w)));
-    const double d = checked(std::cos(degrees * kCirclePi / 180) * r);
+    // A half circle (the chord is the diameter) has its centre on the chord:
+    // the formula below would divide by zero there.
+    double d = 0;
+    if (std::fabs(std::fabs(s) - 1) > kHalfCircleTolerance) {
+        const double w = guardedSqrt(checked(s * (-1) * s + 1));
+        const double degrees = RadToDeg(std::atan(guardedDiv(s, w)));
+        d = checked(std::cos(degrees * kCirclePi / 180) * r);
+    }
     double phi = theta + (st.MotionMode == 2 ? 270 : 90);
     if (phi > 360) phi -= 360;
     const PolarDirection toCentre = PolarDirectionGet(phi);

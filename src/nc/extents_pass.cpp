@@ -22,6 +22,7 @@ void widen(ViewState& v, double x, double y) {
 
 void LineMaxMinGet_Sub(PlotEngine& engine, std::string_view text) {
     if (!text.empty() && text.front() == '(') return;
+    text = WithoutComment(text);
     NcModalState& st = engine.nc;
     const NcLine line(text);
 

@@ -58,6 +58,10 @@ private:
     std::uint32_t gcodes_ = 0;
 };
 
+// The line up to its first "(": what follows is a comment, and both passes
+// read the same words.
+inline std::string_view WithoutComment(std::string_view text) { return text.substr(0, text.find('(')); }
+
 double XValGet(const NcLine& line, const NcModalState& st);
 double YValGet(const NcLine& line, const NcModalState& st);
 double XPosGet(const NcLine& line, const NcModalState& st);

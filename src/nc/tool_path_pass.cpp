@@ -72,8 +72,7 @@ double toRadians(double degrees) { return checked(degrees * kCirclePi / 180); }
 
 void LineRouteDsp_Sub(PlotEngine& engine, std::string_view text) {
     if (!text.empty() && text.front() == '(') return;
-    const std::size_t paren = text.find('(');
-    if (paren != std::string_view::npos) text = text.substr(0, paren);
+    text = WithoutComment(text);
 
     engine.view.SurfaceHeight = roundedHeight(engine.surface);
     NcModalState& st = engine.nc;
@@ -129,6 +128,9 @@ void LineRouteDsp_Sub(PlotEngine& engine, std::string_view text) {
         endY = y;
     }
 
+    // The surface takes single precision: a value it cannot hold abandons
+    // the line before its first primitive is drawn, not in between.
+    for (const double v : {x1, y1, x2, y2, cx, cy, radius, start, end, arcEndU, arcEndV}) toSurface(v);
     if (linear) {
         if (st.MotionMode == 0 || cycle) {
             draw.line(x1, y1, x2, y2, kRapidColor, kDotted);

@@ -103,8 +103,30 @@ TEST(ArcCentre, OffsetFormIsRelativeToTheStartInBothModes) {
     EXPECT_EQ(none.y, 4);
 }
 
+// The chord is the diameter: the centre is its midpoint, whichever the
+// direction or the sign of R, also when rounding leaves |h / R| a hair off 1.
+TEST(ArcCentre, HalfCircleByRadiusHasItsCentreOnTheChord) {
+    struct Case {
+        const char* text;
+        double xs, ys;
+        std::int16_t mode;
+        double xc, yc;
+    };
+    for (const Case& c :
+         {Case{"G02 X10. Y0 R5.", 0, 0, 2, 5, 0}, Case{"G03 X50. Y50. R25.", 50, 0, 3, 50, 25},
+          Case{"G03 X50. Y50. R-25.", 50, 0, 3, 50, 25}, Case{"G02 X0.3 Y0 R0.15", 0, 0, 2, 0.15, 0},
+          Case{"G02 X0.1 Y0.2 R0.11180339887498948", 0, 0, 2, 0.05, 0.1}}) {
+        const Centre centre = centreOf(c.text, c.xs, c.ys, c.mode);
+        EXPECT_TRUE(centre.ok) << c.text;
+        // The circle constant of the polar functions is 3.141592654.
+        EXPECT_NEAR(centre.x, c.xc, 1e-7) << c.text;
+        EXPECT_NEAR(centre.y, c.yc, 1e-7) << c.text;
+        EXPECT_EQ(centre.messages, 0u) << c.text;
+    }
+}
+
 TEST(ArcCentre, ImpossibleArcsShowTheMessageOnceAndKeepThePresetCentre) {
-    for (const char* text : {"G02 X10. Y0 R5.", "G02 X10. Y0 R4.", "G02 X10. Y0 R", "G02 X10. Y0 R0",
+    for (const char* text : {"G02 X10. Y0 R4.99", "G02 X10. Y0 R4.", "G02 X10. Y0 R", "G02 X10. Y0 R0",
                              "G02 X1E999 R5.", "G02 X10. R1E-320"}) {
         const Centre c = centreOf(text, 0, 0, 2);
         EXPECT_FALSE(c.ok) << text;

@@ -47,11 +47,11 @@ TEST(ExtentsPass, WidensByEndPointsAndArcExtremes) {
 
 TEST(ExtentsPass, AnImpossibleArcReportsOncePerExtremeRoutine) {
     EngineFixture f;
-    extents(f, {"G02 X10. Y0 R5."});
+    extents(f, {"G02 X10. Y0 R4."});
     EXPECT_EQ(f.sink.messages.size(), 2u);
-    // The extremes are taken about the centre (0, 0) with the radius 5.
-    EXPECT_NEAR(f.engine.view.YMax, 5, 1e-8);
-    EXPECT_NEAR(f.engine.view.XMin, -5, 1e-8);
+    // The extremes are taken about the centre (0, 0) with the radius 4.
+    EXPECT_NEAR(f.engine.view.YMax, 4, 1e-8);
+    EXPECT_NEAR(f.engine.view.XMin, -4, 1e-8);
     EXPECT_EQ(f.engine.nc.CurX, 10);
 }
 
@@ -66,12 +66,16 @@ TEST(ExtentsPass, ZOnlyIncrementalCommentsAndCycles) {
     EXPECT_EQ(inc.engine.nc.CurX, 15);
     EXPECT_EQ(inc.engine.view.XMax, 15);
 
-    // The extents pass does not cut trailing comments: the X inside reads 0.
+    // A comment is cut as the tool-path pass cuts it: its words do not
+    // count, so neither the fit nor an arc's radius comes from it.
     EngineFixture comment;
-    extents(comment, {"G00 X7.", "G00 Y10. (MOVE X)"});
-    EXPECT_EQ(comment.engine.nc.CurX, 0);
-    extents(comment, {"(X-50.)"});
+    extents(comment, {"G00 X7.", "G00 Y10. (MOVE X)", "M00 (CHECK X99 Y99)"});
+    EXPECT_EQ(comment.engine.nc.CurX, 7);
+    EXPECT_EQ(comment.engine.view.XMax, 7);
+    EXPECT_EQ(comment.engine.view.YMax, 10);
+    extents(comment, {"(X-50.)", "G02 X27. Y10. I10. J0 (ROUGH PASS)"});
     EXPECT_EQ(comment.engine.view.XMin, 0);
+    EXPECT_TRUE(comment.sink.messages.empty());
 
     // Cycles are ignored here: in arc mode a G81 line is an arc.
     EngineFixture cycle;
@@ -203,6 +207,15 @@ TEST(ToolPathPass, AFailingLineDrawsNothingAndKeepsThePosition) {
     EXPECT_EQ(f.surface.lineCalls(), 0u);
     EXPECT_EQ(f.engine.nc.CurX, 3);
     EXPECT_EQ(f.engine.nc.MotionMode, 1);
+
+    // In arc mode a cycle line draws a move, a hole and an arc: an arc too
+    // large for the surface leaves none of them drawn and the tool where it was.
+    f.engine.nc.MotionMode = 2;
+    EXPECT_THROW(LineRouteDsp_Sub(f.engine, "G81 X5. Y5. R1E300"), ArithmeticFault);
+    EXPECT_TRUE(f.engine.displayList.empty());
+    EXPECT_EQ(f.surface.lineCalls(), 0u);
+    EXPECT_TRUE(f.surface.ops().empty());
+    EXPECT_EQ(f.engine.nc.CurX, 3);
 }
 
 TEST(ToolPathPass, TheMarkerFollowsTheMoveOnlyWhenVisible) {
