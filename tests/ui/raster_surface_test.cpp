@@ -27,9 +27,10 @@ int countLit(const QImage& image) {
     return image.width() * image.height() - countColour(image, qRgb(0, 0, 0));
 }
 
-// A surface whose window is its pixel size in twips, as after a window reset.
+// A surface of one pixel more than its window holds twips across and down:
+// a twip is then exactly 1/15 pixel, unit 0 the first pixel's centre.
 RasterSurface twipSurface(int w, int h) {
-    RasterSurface s(w, h);
+    RasterSurface s(w + 1, h + 1);
     s.setWindow({0.0f, 0.0f, w * kTwips, h * kTwips});
     return s;
 }
@@ -58,30 +59,43 @@ TEST(RasterSurface, LinesLandWhereTheCurrentWindowPutsThem) {
     EXPECT_EQ(s.image().pixel(4, 6), paletteRgb(kFeedColor));
 }
 
+// The fit puts the path's box on the window's edges: moves along them are
+// on the first and last pixel row and column, not one past the image.
+TEST(RasterSurface, WindowEdgesFallOnTheOutermostPixels) {
+    RasterSurface s(120, 80);
+    s.setWindow({0, 0, 1800, 1200});
+    s.Line(0, 1200, 1800, 1200, kFeedColor);
+    s.Line(0, 0, 0, 1200, kRapidColor);
+    s.Line(1800, 0, 1800, 1200, kGridColor);
+    for (int x = 1; x < 119; ++x) ASSERT_EQ(s.image().pixel(x, 79), paletteRgb(kFeedColor)) << x;
+    for (int y = 0; y < 79; ++y) ASSERT_EQ(s.image().pixel(0, y), paletteRgb(kRapidColor)) << y;
+    for (int y = 0; y < 80; ++y) ASSERT_EQ(s.image().pixel(119, y), paletteRgb(kGridColor)) << y;
+}
+
 TEST(RasterSurface, DrawStyleInForceAtTheCallDecidesDotted) {
     RasterSurface s = twipSurface(60, 10);
     s.setDrawStyle(kDotted);
     s.Line(0, 5 * kTwips, 60 * kTwips, 5 * kTwips, kGridColor);
-    EXPECT_EQ(countColour(s.image(), paletteRgb(kGridColor)), 30);
+    EXPECT_EQ(countColour(s.image(), paletteRgb(kGridColor)), 31) << "every other of 61 pixels";
     s.setDrawStyle(kSolid);
     s.Line(0, 7 * kTwips, 60 * kTwips, 7 * kTwips, kGridColor);
-    EXPECT_EQ(countColour(s.image(), paletteRgb(kGridColor)), 90);
+    EXPECT_EQ(countColour(s.image(), paletteRgb(kGridColor)), 31 + 61);
 }
 
 TEST(RasterSurface, CircleRadiusIsInHorizontalUnitsAndStaysRound) {
-    RasterSurface s(200, 200);
+    RasterSurface s(201, 201);
     // Twice as many units across as down: a radius of 100 units is 50 pixels.
     s.setWindow({0, 0, 400, 200});
-    s.Circle(200.5f, 100.5f, 100.0f, kHoleColor, 0, 0);
+    s.Circle(200.0f, 100.0f, 100.0f, kHoleColor, 0, 0);
     const QRgb cyan = paletteRgb(kHoleColor);
     EXPECT_EQ(s.image().pixel(150, 100), cyan);
     EXPECT_EQ(s.image().pixel(100, 150), cyan);
     EXPECT_EQ(s.image().pixel(100, 50), cyan);
     EXPECT_NE(s.image().pixel(100, 100), cyan);
     // A negative radius draws the same circle.
-    RasterSurface n(200, 200);
+    RasterSurface n(201, 201);
     n.setWindow({0, 0, 400, 200});
-    n.Circle(200.5f, 100.5f, -100.0f, kHoleColor, 0, 0);
+    n.Circle(200.0f, 100.0f, -100.0f, kHoleColor, 0, 0);
     EXPECT_EQ(n.image(), s.image());
 }
 
@@ -89,9 +103,9 @@ TEST(RasterSurface, ArcRunsCounterClockwiseFromStartToEnd) {
     const float pi = static_cast<float>(std::numbers::pi);
     RasterSurface upper = twipSurface(100, 100);
     // The upper half, as a clockwise G02 from the left end to the right end is stored.
-    upper.Circle(50.5f * kTwips, 50.5f * kTwips, 40 * kTwips, kFeedColor, 0.0f, pi);
+    upper.Circle(50 * kTwips, 50 * kTwips, 40 * kTwips, kFeedColor, 0.0f, pi);
     RasterSurface lower = twipSurface(100, 100);
-    lower.Circle(50.5f * kTwips, 50.5f * kTwips, 40 * kTwips, kFeedColor, pi, 0.0f);
+    lower.Circle(50 * kTwips, 50 * kTwips, 40 * kTwips, kFeedColor, pi, 0.0f);
     const QRgb white = paletteRgb(kFeedColor);
     EXPECT_EQ(upper.image().pixel(50, 10), white);
     EXPECT_NE(upper.image().pixel(50, 90), white);

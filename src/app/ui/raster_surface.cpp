@@ -58,10 +58,12 @@ const RasterSurface::Mapping& RasterSurface::mapping() {
     }
     mappedWindow_ = w;
     Mapping& m = mapping_;
+    // The window's edges fall on the centres of the first and last pixel
+    // column and row, so a move along the fitted box's edge is on the image.
     m.left = w.ScaleLeft;
     m.top = w.ScaleTop;
-    m.sx = image_.width() / static_cast<double>(w.ScaleWidth);
-    m.sy = image_.height() / static_cast<double>(w.ScaleHeight);
+    m.sx = std::max(image_.width() - 1, 1) / static_cast<double>(w.ScaleWidth);
+    m.sy = std::max(image_.height() - 1, 1) / static_cast<double>(w.ScaleHeight);
     m.usable = std::isfinite(m.left) && std::isfinite(m.top) && std::isfinite(m.sx) && std::isfinite(m.sy) &&
                m.sx > 0.0 && m.sy > 0.0;
     return m;
@@ -76,8 +78,7 @@ void RasterSurface::Line(float x1, float y1, float x2, float y2, int colorIndex)
     const Mapping& m = mapping();
     if (!m.usable) return;
     PixelPen p{pixelColor(colorIndex), DrawStyle() == kDotted, 0};
-    DrawLinePx(canvas(), (x1 - m.left) * m.sx, (y1 - m.top) * m.sy, (x2 - m.left) * m.sx, (y2 - m.top) * m.sy,
-               p);
+    DrawLinePx(canvas(), m.u(x1), m.v(y1), m.u(x2), m.v(y2), p);
 }
 
 void RasterSurface::Circle(float x, float y, float radius, int colorIndex, float startAngle, float endAngle) {
@@ -87,8 +88,8 @@ void RasterSurface::Circle(float x, float y, float radius, int colorIndex, float
     double span = std::fmod(static_cast<double>(endAngle) - startAngle, kTurn);
     if (span <= 0.0) span += kTurn;  // equal angles: the full circle
     PixelPen p{pixelColor(colorIndex), DrawStyle() == kDotted, 0};
-    DrawArcPx(canvas(), (x - m.left) * m.sx, (y - m.top) * m.sy,
-              std::fabs(static_cast<double>(radius)) * m.sx, start < 0.0 ? start + kTurn : start, span, p);
+    DrawArcPx(canvas(), m.u(x), m.v(y), std::fabs(static_cast<double>(radius)) * m.sx,
+              start < 0.0 ? start + kTurn : start, span, p);
 }
 
 }  // namespace orca

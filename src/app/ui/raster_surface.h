@@ -27,8 +27,12 @@ public:
 
 private:
     struct Mapping {
-        double left, top, sx, sy;  // pixel = (unit - left) * sx, (unit - top) * sy
-        bool usable;               // a window that is not positive and finite shows nothing
+        double left, top, sx, sy;
+        bool usable;  // a window that is not positive and finite shows nothing
+
+        // Pixel (i, j) covers [i, i + 1) x [j, j + 1): units map to centres.
+        double u(double x) const { return (x - left) * sx + 0.5; }
+        double v(double y) const { return (y - top) * sy + 0.5; }
     };
 
     // The mapping of the current window, worked out again only when the
