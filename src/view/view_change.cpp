@@ -5,6 +5,12 @@
 
 namespace orca {
 
+void RedrawView(PlotEngine& engine) {
+    engine.surface.Cls();
+    Kukaku_Dsp(engine);
+    DisplayList_Redraw(engine.displayList, engine.surface);
+}
+
 void ViewChangeRedraw(PlotEngine& engine, ViewHost& host) {
     if (host.viewChangeRunning) {
         host.windowMovedMeanwhile = true;
@@ -13,9 +19,7 @@ void ViewChangeRedraw(PlotEngine& engine, ViewHost& host) {
     host.viewChangeRunning = true;
     do {
         host.windowMovedMeanwhile = false;
-        engine.surface.Cls();
-        Kukaku_Dsp(engine);
-        DisplayList_Redraw(engine.displayList, engine.surface);
+        RedrawView(engine);
         host.DoEvents();
     } while (host.windowMovedMeanwhile);
     host.viewChangeRunning = false;

@@ -21,6 +21,10 @@ public:
     bool windowMovedMeanwhile = false;
 };
 
+// The picture again from what was drawn, in the current window: clear,
+// grid, replay. Nothing of the program is read.
+void RedrawView(PlotEngine& engine);
+
 // After the surface window has changed: clear, grid, replay of what was
 // drawn, then pending events once. Called again from those events (a click
 // queued during the replay), it returns at once and the running call draws

@@ -68,6 +68,35 @@ TEST_F(LayoutTest, ResizeSetsTheWindowSizeAndKeepsItsCorner) {
     EXPECT_EQ(f.picBox1().raster().widthPx(), f.picBox1().width());
 }
 
+int litPixels(const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) n += (image.pixel(x, y) & 0xFFFFFF) != 0;
+    return n;
+}
+
+// Shrunk and grown again, the surface shows the whole picture once more, in
+// the same place: replayed, not refitted.
+TEST_F(LayoutTest, ResizedSurfaceShowsThePictureAgain) {
+    writeSettings("[WINDOW]\nSTATE=0\n[HOUGAN]\nFLAG=True\nWIDTH=10\n");
+    Form1& f = started();
+    f.resize(800, 600);
+    f.richCode_OLEDragDrop(
+        {QString::fromStdString(writeFile("p.nc", "G90\nG01 X100. Y80.\nG02 X0 Y0 R70.\n"))});
+    QCoreApplication::processEvents();
+    const QImage drawn = f.picBox1().raster().image();
+    const ScaleWindow window = f.engine().surface.window();
+    ASSERT_GT(litPixels(drawn), 500);
+
+    f.resize(300, 250);
+    QCoreApplication::processEvents();
+    f.resize(800, 600);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.picBox1().raster().image(), drawn);
+    EXPECT_EQ(f.engine().surface.window().ScaleLeft, window.ScaleLeft);
+    EXPECT_EQ(f.engine().surface.window().ScaleWidth, window.ScaleWidth);
+}
+
 TEST_F(LayoutTest, ResizeKeepsThePictureUntilTheNextDraw) {
     Form1& f = normalWindow();
     f.engine().surface.setWindow(

@@ -127,6 +127,7 @@ private:
 
     void Form_Resize();
     void panCommand(PanDirection direction);
+    void scheduleViewReplay();
     void picSplit_MouseDown();
     void picSplit_MouseMove(int xPx);
     void picSplit_MouseUp();
@@ -182,6 +183,7 @@ private:
     std::int16_t SplitDragging = 0;
 
     bool loading_ = false;
+    bool replayPending_ = false;
     std::string documentPath_;
     bool hasDocumentPath_ = false;
     TextEncoding encoding_ = TextEncoding::Cp932;

@@ -3,6 +3,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <cmath>
@@ -11,6 +12,7 @@
 #include "app/ui/editor_pane.h"
 #include "app/ui/splitter_bar.h"
 #include "app/ui/surface_view.h"
+#include "view/view_change.h"
 
 namespace orca {
 
@@ -57,9 +59,23 @@ void Form1::Layout_Sub() {
 
     // The window takes the frame's size; its left and top stay (a pan survives, a zoom does not).
     ScaleWindow w = engine_.surface.window();
+    const bool resized = w.ScaleHeight != static_cast<float>(layout_.frame.height) ||
+                         w.ScaleWidth != static_cast<float>(layout_.frame.width);
     w.ScaleHeight = static_cast<float>(layout_.frame.height);
     w.ScaleWidth = static_cast<float>(layout_.frame.width);
     engine_.surface.setWindow(w);
+    if (resized) scheduleViewReplay();
+}
+
+// A resized surface shows the picture again in its new size, without a
+// refit. The replay waits for the resize events of one drag to settle.
+void Form1::scheduleViewReplay() {
+    if (replayPending_) return;
+    replayPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        replayPending_ = false;
+        if (!loading_ && !engine_.displayList.empty()) RedrawView(engine_);
+    });
 }
 
 void Form1::Form_Resize() {
