@@ -13,7 +13,7 @@ cmake --build build -j "$JOBS"
 
 sh scripts/check-format.sh
 
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DORCA_SANITIZE=ON -DORCA_BUILD_BENCH=OFF >/dev/null
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DORCA_WERROR=ON -DORCA_SANITIZE=ON -DORCA_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j "$JOBS"
 (cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j "$JOBS")
 
