@@ -1,3 +1,4 @@
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -65,6 +66,23 @@ TEST_F(Form1Test, ToolbarButtonsInOrderWithPicturesAndTheTraceButtonAtSeven) {
     auto* toolbar = form().findChild<QToolBar*>("Toolbar1");
     EXPECT_EQ(toolbar->iconSize(), QSize(32, 32));
     EXPECT_EQ(toolbar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+}
+
+// No menu offers to hide the toolbar, and its buttons stay put when the
+// trace button's caption changes.
+TEST_F(Form1Test, ToolbarStaysAndItsButtonsDoNotShift) {
+    started();
+    EXPECT_EQ(form().createPopupMenu(), nullptr);
+    auto* toolbar = form().findChild<QToolBar*>("Toolbar1");
+    EXPECT_FALSE(toolbar->isMovable());
+    QWidget* settings = toolbar->widgetForAction(form().toolbarButton(9));
+    const QRect before = settings->geometry();
+    form().toolbarButton(7)->setText("中断");
+    toolbar->layout()->activate();
+    EXPECT_EQ(settings->geometry(), before);
+    form().toolbarButton(7)->setText("トレース");
+    toolbar->layout()->activate();
+    EXPECT_EQ(settings->geometry(), before);
 }
 
 TEST_F(Form1Test, ToolbarDispatchesByCaption) {

@@ -174,7 +174,14 @@ void Form1::buildToolbar() {
         toolbar1_->widgetForAction(action)->installEventFilter(this);
     }
     connect(toolbar1_, &QToolBar::actionTriggered, this, &Form1::Toolbar1_ButtonClick);
+    // Wide enough for either caption of the trace button ("トレース" now,
+    // "中断" while a trace runs), so no button shifts when it changes.
+    QWidget* trace = toolbar1_->widgetForAction(toolbarButtons_[kTraceButtonPosition]);
+    trace->setFixedWidth(trace->sizeHint().width());
 }
+
+// The toolbar is part of the window: no menu offers to hide it.
+QMenu* Form1::createPopupMenu() { return nullptr; }
 
 void Form1::buildDrawingArea() {
     picMain_->setObjectName("picMain");

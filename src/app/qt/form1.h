@@ -59,6 +59,7 @@ public:
     void setStatusText(const std::string& text);
     std::string statusText() const;
     // Toolbar1's button at a position, separators counted (the trace button is 7).
+    static constexpr int kTraceButtonPosition = 7;
     QAction* toolbarButton(int position) const;
     int buttonPicture(int position) const;
     void setButtonPicture(int position, int imageIndex);
@@ -109,6 +110,8 @@ public slots:
     void lineDspToStatusBar_Sub();
     void Layout_Sub();
     void HistoryRead_Sub();
+
+    QMenu* createPopupMenu() override;
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

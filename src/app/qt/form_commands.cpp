@@ -10,12 +10,6 @@
 #include "app/ui/progress_control.h"
 
 namespace orca {
-namespace {
-
-constexpr int kTraceButton = 7;
-
-}  // namespace
-
 FormRouteHost::FormRouteHost(Form1& form) : form_(form) { clock_.start(); }
 
 std::string FormRouteHost::EditorText() const { return form_.richCode().programText(); }
@@ -35,12 +29,14 @@ void FormRouteHost::SetProgressRange(std::int64_t min, std::int64_t max) {
 
 void FormRouteHost::SetProgressValue(std::int64_t value) { form_.progressBar1().setValue(value); }
 
-int FormRouteHost::TraceButtonPicture() const { return form_.buttonPicture(kTraceButton); }
+int FormRouteHost::TraceButtonPicture() const { return form_.buttonPicture(Form1::kTraceButtonPosition); }
 
-void FormRouteHost::SetTraceButtonPicture(int index) { form_.setButtonPicture(kTraceButton, index); }
+void FormRouteHost::SetTraceButtonPicture(int index) {
+    form_.setButtonPicture(Form1::kTraceButtonPosition, index);
+}
 
 void FormRouteHost::SetTraceButtonCaption(const std::string& caption) {
-    form_.toolbarButton(kTraceButton)->setText(QString::fromStdString(caption));
+    form_.toolbarButton(Form1::kTraceButtonPosition)->setText(QString::fromStdString(caption));
 }
 
 void FormRouteHost::DoEvents() {
