@@ -34,8 +34,4 @@ Utf8Check CheckUtf8(std::string_view bytes, bool cutEndAllowed = false);
 // replaced by U+FFFD.
 void AppendUtf8Repaired(std::string_view bytes, std::string& out);
 
-// The longest start of `text` of at most `maxBytes` bytes that does not end
-// inside a UTF-8 character.
-std::string_view CutUtf8(std::string_view text, std::size_t maxBytes);
-
 }  // namespace orca

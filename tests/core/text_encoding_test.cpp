@@ -52,15 +52,6 @@ TEST(Utf8, CheckAndRepair) {
     EXPECT_EQ(out, "a" + kFffd + "b" + kFffd + kFffd);
 }
 
-TEST(Utf8, CutNeverSplitsACharacter) {
-    EXPECT_EQ(CutUtf8("abcdef", 4), "abcd");
-    EXPECT_EQ(CutUtf8("abcdef", 10), "abcdef");
-    EXPECT_EQ(CutUtf8("aあい", 5), "aあ");
-    EXPECT_EQ(CutUtf8("aあい", 4), "aあ");
-    EXPECT_EQ(CutUtf8("aあい", 3), "a");
-    EXPECT_EQ(CutUtf8("a\x80\x80\x80\x80\x80", 3), "a\x80\x80") << "not UTF-8: cut by bytes";
-}
-
 TEST(TextCodecDecode, AsciiNeverReachesTheTables) {
     const TinyCp932 codec;
     const std::string controls("\x1A\x1C\x7F\\~\0G90", 9);
