@@ -84,7 +84,8 @@ Utf8Check CheckUtf8(std::string_view bytes, bool cutEndAllowed) {
     return check;
 }
 
-void AppendUtf8Repaired(std::string_view bytes, std::string& out) {
+bool AppendUtf8Repaired(std::string_view bytes, std::string& out) {
+    bool replaced = false;
     std::size_t i = 0;
     while (i < bytes.size()) {
         const std::size_t start = i;
@@ -97,9 +98,11 @@ void AppendUtf8Repaired(std::string_view bytes, std::string& out) {
         out.append(bytes.substr(start, i - start));
         if (i < bytes.size()) {
             out.append(kReplacementChar);
+            replaced = true;
             ++i;
         }
     }
+    return replaced;
 }
 
 }  // namespace orca

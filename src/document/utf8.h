@@ -31,7 +31,7 @@ struct Utf8Check {
 Utf8Check CheckUtf8(std::string_view bytes, bool cutEndAllowed = false);
 
 // Appends `bytes` as UTF-8, each byte outside a well-formed character
-// replaced by U+FFFD.
-void AppendUtf8Repaired(std::string_view bytes, std::string& out);
+// replaced by U+FFFD. True when a byte was replaced.
+bool AppendUtf8Repaired(std::string_view bytes, std::string& out);
 
 }  // namespace orca

@@ -88,7 +88,7 @@ bool Form1::saveAs() {
 // The old file is replaced only once the new one is completely written, so
 // a failure at any point leaves it as it was; a device is written directly.
 bool Form1::writeDocument(const std::string& path) {
-    const EncodeResult bytes = SaveBytes(richCode_->programText(), encoding_, codec_);
+    const EncodeResult bytes = SaveBytes(richCode_->programText(), encoding_, utf8Repaired_, codec_);
     if (!bytes.ok()) {
         dialogs_.message(UnrepresentableMessage(*bytes.unrepresentable), MsgIcon::Exclamation,
                          MsgButtons::Ok);
