@@ -65,6 +65,17 @@ TEST_F(SaveKeepsFileTest, EveryNameOfAHardLinkedFileSeesTheNewText) {
     EXPECT_EQ(entries(dir()), 3u) << "no temporary file left";
 }
 
+TEST_F(SaveKeepsFileTest, SavingThroughASymbolicLinkWritesItsTargetAndKeepsTheLink) {
+    const std::string target = program(dir(), "prog.nc");
+    const std::string link = dir() + "/link.nc";
+    std::filesystem::create_symlink(target, link);
+    started();
+    editAndSave(link);
+    expectSaved(target);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(entries(dir()), 3u) << "no temporary file left";
+}
+
 TEST_F(SaveKeepsFileTest, OwnerGroupAndPermissionsStay) {
     if (::geteuid() != 0) GTEST_SKIP() << "only root may give a file to another user";
     const std::string path = program(dir(), "prog.nc");
