@@ -14,6 +14,7 @@
 #include <tuple>
 
 #include "scratch_dir.h"
+#include "unprivileged_files.h"
 
 namespace orca {
 namespace {
@@ -184,11 +185,16 @@ TEST_F(SettingsFileTest, FailedWriteIsSilentAndLeavesEverythingAsItWas) {
 }
 
 TEST_F(SettingsFileTest, ReadOnlyFileIsNotReplaced) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
     store("[WINDOW]\nSTATE=0\n");
     ::chmod(settings.path().c_str(), 0444);
+    // Root may write any file: the write is tried as an ordinary user, in a
+    // folder that user may write.
+    ::chmod(dir.path().c_str(), 0777);
+    test::UnprivilegedFiles asUser;
+    ASSERT_TRUE(asUser.active());
     EXPECT_FALSE(WindowStateWrite(settings, 2));
     EXPECT_EQ(WindowStateRead(settings), 0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1) << "no temporary file";
 }
 
 TEST_F(SettingsFileTest, WriteKeepsPermissionsAndCreatesTheFolder) {
