@@ -15,12 +15,17 @@ void ReadingAndDecoding(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const QtTextCodec codec;
     const TextEncoding encoding = DetectEncoding(bytes);
-    const std::string text = codec.decode(bytes, encoding);
+    bool utf8Repaired = false;
+    const std::string text = codec.decode(bytes, encoding, &utf8Repaired);
     const auto fail = [](const char* what) {
         std::fprintf(stderr, "fuzz check failed: %s\n", what);
         std::abort();
     };
     if (!CheckUtf8(text).valid) fail("decoded text is UTF-8");
+    const std::string_view body = bytes.substr(encoding == TextEncoding::Utf8Bom ? kUtf8Bom.size() : 0);
+    if (utf8Repaired != (encoding != TextEncoding::Cp932 && !CheckUtf8(body).valid)) {
+        fail("a UTF-8 decode reports exactly whether it replaced bytes");
+    }
     // Nothing vanishes: every input byte gives at least one byte of text,
     // except a byte-order mark.
     const std::size_t bom = encoding == TextEncoding::Utf8Bom ? kUtf8Bom.size() : 0;

@@ -103,7 +103,7 @@ void SettingsReader(const std::uint8_t* data, std::size_t size) {
     if (written) {
         SettingsFile settings(path);
         const EditorFontSetting font = FontRead_Sub(settings);
-        require(font.name.size() <= 254, "font name cut to 254 bytes");
+        require(font.name.find_first_of("\r\n") == std::string::npos, "a value is one line");
         HouganRead_Sub(settings);
         WindowStateRead(settings);
         for (const std::string& entry : HistoryList(settings)) require(!entry.empty(), "history entry");

@@ -1,5 +1,7 @@
 #include "app/settings_file.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,20 +12,40 @@
 #include <filesystem>
 
 #include "document/program_file.h"
-#include "document/utf8.h"
 #include "nc/number_rule.h"
 
 namespace orca {
 namespace {
 
-// The profile functions read a value into 255 bytes with its terminator.
-constexpr std::size_t kValueBytes = 254;
+// What is at the settings path.
+struct StoredFile {
+    enum State { Missing, Regular, Unusable } state = Missing;
+    std::string text;
+    mode_t mode = 0644;
+};
 
-std::optional<std::string> readWholeFile(const std::string& path) {
+// Reads the file whole when it is a regular file within the size cap. A
+// device or a pipe is not even opened: opening one may wait or act, and
+// reading one may never end.
+StoredFile readStored(const std::string& path) {
+    constexpr std::size_t cap = SettingsFile::kMaxSettingsBytes;
+    StoredFile stored;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        stored.state = errno == ENOENT ? StoredFile::Missing : StoredFile::Unusable;
+        return stored;
+    }
+    stored.state = StoredFile::Unusable;
+    if (!S_ISREG(info.st_mode) || static_cast<std::uintmax_t>(info.st_size) > cap) return stored;
     ProgramFile file;
-    std::string bytes;
-    if (!file.open(path) || !file.readRest(bytes)) return std::nullopt;
-    return bytes;
+    // One byte past the cap tells a file that grew beyond it.
+    if (!file.open(path) || !file.readMore(stored.text, cap + 1) || stored.text.size() > cap) {
+        stored.text.clear();
+        return stored;
+    }
+    stored.state = StoredFile::Regular;
+    stored.mode = info.st_mode & 07777;
+    return stored;
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -49,12 +71,45 @@ bool replaceFile(const std::filesystem::path& target, std::string_view bytes, mo
     return true;
 }
 
+// An exclusive lock on a folder while it lives. Every writer of a settings
+// file holds it on the file's folder from its read to its rename, so two
+// programs sharing the file write one after the other; the folder itself
+// carries the lock, so no lock file is left behind.
+class FolderLock {
+public:
+    explicit FolderLock(const std::filesystem::path& folder)
+        : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        int result = -1;
+        while (fd_ >= 0 && (result = ::flock(fd_, LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        locked_ = result == 0;
+    }
+    ~FolderLock() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+    bool locked() const { return locked_; }
+
+private:
+    int fd_;
+    bool locked_ = false;
+};
+
+bool entriesFit(std::string_view section, const std::vector<IniEntry>& entries) {
+    if (!IniNameFits(section)) return false;
+    return std::all_of(entries.begin(), entries.end(),
+                       [](const IniEntry& e) { return IniNameFits(e.key) && IniValueFits(e.value); });
+}
+
 }  // namespace
 
+std::string SettingsFile::text() const { return readStored(path_).text; }
+
 std::optional<std::string> SettingsFile::lookup(std::string_view section, std::string_view key) const {
-    const auto text = readWholeFile(path_);
-    if (!text) return std::nullopt;
-    const auto value = IniLookup(*text, section, key);
+    const std::string now = text();
+    const auto value = IniLookup(now, section, key);
     if (!value) return std::nullopt;
     return std::string(*value);
 }
@@ -62,7 +117,7 @@ std::optional<std::string> SettingsFile::lookup(std::string_view section, std::s
 std::string SettingsFile::readString(std::string_view section, std::string_view key,
                                      std::string_view fallback) const {
     const auto value = lookup(section, key);
-    return std::string(CutUtf8(value ? *value : fallback, kValueBytes));
+    return value ? *value : std::string(fallback);
 }
 
 int SettingsFile::readInt(std::string_view section, std::string_view key, int fallback) const {
@@ -78,14 +133,14 @@ int SettingsFile::readInt(std::string_view section, std::string_view key, int fa
 bool SettingsFile::readBool(std::string_view section, std::string_view key, bool fallback) const {
     const auto value = lookup(section, key);
     if (!value) return fallback;
-    return CutUtf8(*value, kValueBytes) != "False";
+    return *value != "False";
 }
 
 std::int16_t SettingsFile::readNumber16(std::string_view section, std::string_view key,
                                         std::int16_t fallback) const {
     const auto value = lookup(section, key);
     if (!value) return fallback;
-    const NumberReading number = ParseNumber(CutUtf8(*value, kValueBytes));
+    const NumberReading number = ParseNumber(*value);
     short result = 0;
     if (number.overflow || !ToInt16(number.value, result)) return fallback;
     return result;
@@ -104,32 +159,33 @@ bool SettingsFile::writeBool(std::string_view section, std::string_view key, boo
 }
 
 bool SettingsFile::writeEntries(std::string_view section, const std::vector<IniEntry>& entries) {
-    if (!IniNameFits(section)) return false;
-    for (const IniEntry& e : entries) {
-        if (!IniNameFits(e.key) || !IniValueFits(e.value)) return false;
-    }
+    return update(section, [&](std::string_view) { return entries; });
+}
+
+bool SettingsFile::update(std::string_view section, const Change& change) {
     namespace fs = std::filesystem;
     // A link to a settings file elsewhere stays a link.
     std::error_code noLink, error;
     const fs::path target = fs::is_symlink(path_, noLink) ? fs::canonical(path_, error) : fs::path(path_);
     if (error) return false;
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    fs::create_directories(folder, error);
 
-    std::string old;
-    mode_t mode = 0644;
-    struct stat info {};
-    const bool exists = ::stat(target.c_str(), &info) == 0;
-    if (exists) {
-        // A file we may not write, or cannot read whole, is left alone.
-        const auto text = readWholeFile(target.string());
-        if (!text || ::access(target.c_str(), W_OK) != 0) return false;
-        old = *text;
-        mode = info.st_mode & 07777;
-    } else if (target.has_parent_path()) {
-        fs::create_directories(target.parent_path(), error);
+    const FolderLock lock(folder);
+    if (!lock.locked()) return false;
+    const StoredFile stored = readStored(target.string());
+    // A file we may not write is left alone.
+    if (stored.state == StoredFile::Unusable ||
+        (stored.state == StoredFile::Regular && ::access(target.c_str(), W_OK) != 0)) {
+        return false;
     }
-    const std::string next = IniAssign(old, section, entries);
-    if (exists && next == old) return true;
-    return replaceFile(target, next, mode);
+    const std::optional<std::vector<IniEntry>> entries = change(stored.text);
+    if (!entries || !entriesFit(section, *entries)) return false;
+    const std::string next = IniAssign(stored.text, section, *entries);
+    if (stored.state == StoredFile::Regular && next == stored.text) return true;
+    // A file that would grow past the cap could no longer be read.
+    if (next.size() > kMaxSettingsBytes) return false;
+    return replaceFile(target, next, stored.mode);
 }
 
 }  // namespace orca

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,16 +14,24 @@ namespace orca {
 
 // The INI file that keeps the settings. Nothing is cached: every read reads
 // the file as it is now, and a missing file, section or key gives the
-// default. A write rewrites the file through a temporary file in the same
-// folder, so a failed write leaves the old file whole; it never throws and
-// returns false when the setting was not kept (callers may ignore that).
+// default. Only a regular file of at most kMaxSettingsBytes is read or
+// written: anything else at the path (a device, a pipe, a folder, a huge
+// file) reads as an empty file and is never replaced. A write rewrites the
+// file through a temporary file in the same folder, so a failed write leaves
+// the old file whole; it never throws and returns false when the setting was
+// not kept (callers may ignore that).
 class SettingsFile {
 public:
+    static constexpr std::size_t kMaxSettingsBytes = 1 << 20;
+
     explicit SettingsFile(std::string path) : path_(std::move(path)) {}
 
     const std::string& path() const { return path_; }
 
-    // At most the first 254 bytes of the value, never half a character.
+    // The whole text of the file; empty when there is none to read.
+    std::string text() const;
+
+    // The whole value.
     std::string readString(std::string_view section, std::string_view key, std::string_view fallback) const;
     // The decimal digits at the start of the value, 0 when there are none;
     // `fallback` only when the key is missing.
@@ -39,6 +48,15 @@ public:
     // Several keys of one section in one rewrite of the file. Names and
     // values holding a line break are refused.
     bool writeEntries(std::string_view section, const std::vector<IniEntry>& entries);
+
+    // The entries to set, worked out from the file's text; nothing to leave
+    // the file as it is.
+    using Change = std::function<std::optional<std::vector<IniEntry>>(std::string_view text)>;
+    // Reads the file, asks `change` for the entries and writes them into
+    // `section` as one step: another program sharing the file (its folder
+    // locked while it writes) cannot write in between, so nothing it wrote
+    // is lost. False when nothing was written, as for writeEntries.
+    bool update(std::string_view section, const Change& change);
 
 private:
     std::optional<std::string> lookup(std::string_view section, std::string_view key) const;

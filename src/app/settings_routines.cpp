@@ -14,6 +14,16 @@ constexpr std::size_t kHistorySize = 5;
 // "01" to "05".
 std::string historyKey(std::size_t index) { return {'0', static_cast<char>('1' + index)}; }
 
+std::vector<std::string> historyIn(std::string_view text) {
+    std::vector<std::string> paths;
+    for (std::size_t i = 0; i < kHistorySize; ++i) {
+        const auto path = IniLookup(text, kHistory, historyKey(i));
+        if (!path || path->empty()) break;
+        paths.emplace_back(*path);
+    }
+    return paths;
+}
+
 }  // namespace
 
 EditorFontSetting FontRead_Sub(const SettingsFile& settings) {
@@ -50,24 +60,20 @@ bool WindowStateWrite(SettingsFile& settings, int state) {
     return settings.writeInt(kWindow, "STATE", state);
 }
 
-std::vector<std::string> HistoryList(const SettingsFile& settings) {
-    std::vector<std::string> paths;
-    for (std::size_t i = 0; i < kHistorySize; ++i) {
-        std::string path = settings.readString(kHistory, historyKey(i), "");
-        if (path.empty()) break;
-        paths.push_back(std::move(path));
-    }
-    return paths;
-}
+std::vector<std::string> HistoryList(const SettingsFile& settings) { return historyIn(settings.text()); }
 
 bool HistoryWrite_Sub(SettingsFile& settings, const std::string& path) {
-    std::vector<std::string> paths = HistoryList(settings);
-    if (path.empty() || std::find(paths.begin(), paths.end(), path) != paths.end()) return false;
-    paths.insert(paths.begin(), path);
-    paths.resize(std::min(paths.size(), kHistorySize));
-    std::vector<IniEntry> entries;
-    for (std::size_t i = 0; i < paths.size(); ++i) entries.push_back({historyKey(i), paths[i]});
-    return settings.writeEntries(kHistory, entries);
+    // The list is read again under the write's lock: entries another window
+    // added since this one last looked stay in it.
+    return settings.update(kHistory, [&](std::string_view text) -> std::optional<std::vector<IniEntry>> {
+        std::vector<std::string> paths = historyIn(text);
+        if (path.empty() || std::find(paths.begin(), paths.end(), path) != paths.end()) return std::nullopt;
+        paths.insert(paths.begin(), path);
+        paths.resize(std::min(paths.size(), kHistorySize));
+        std::vector<IniEntry> entries;
+        for (std::size_t i = 0; i < paths.size(); ++i) entries.push_back({historyKey(i), paths[i]});
+        return entries;
+    });
 }
 
 }  // namespace orca

@@ -71,7 +71,7 @@ LoadedProgram LoadProgramBytes(PlotEngine& engine, std::string bytes, const Text
     LoadedProgram loaded;
     if (bytes.empty()) return loaded;
     loaded.encoding = DetectEncoding(bytes);
-    const std::string text = codec.decode(bytes, loaded.encoding);
+    const std::string text = codec.decode(bytes, loaded.encoding, &loaded.utf8Repaired);
     const std::uint64_t fileBytes = bytes.size();
     // The passes need only the text: the bytes go before the editor text grows.
     std::string().swap(bytes);

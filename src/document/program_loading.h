@@ -48,6 +48,7 @@ struct LoadedProgram {
     LoadStatus status = LoadStatus::Empty;
     std::string text;  // editor text, every record followed by CR LF
     TextEncoding encoding = TextEncoding::Cp932;
+    bool utf8Repaired = false;  // a UTF-8 file held bytes that are not UTF-8 (see TextCodec::decode)
 };
 
 struct LoadCallbacks {

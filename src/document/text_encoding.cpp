@@ -34,14 +34,13 @@ std::size_t utf8RunEnd(std::string_view text, std::size_t i) {
     return i;
 }
 
-// 1-based line of the character at `pos`, lines ended as records are.
-std::size_t lineAt(std::string_view text, std::size_t pos) {
+}  // namespace
+
+std::size_t LineAt(std::string_view text, std::size_t pos) {
     std::size_t lines = 0;
     ForEachRecord(text.substr(0, pos + 1), [&](std::string_view) { ++lines; });
     return lines;
 }
-
-}  // namespace
 
 TextEncoding DetectEncoding(std::string_view bytes, bool complete) {
     if (bytes.starts_with(kUtf8Bom)) return TextEncoding::Utf8Bom;
@@ -49,12 +48,14 @@ TextEncoding DetectEncoding(std::string_view bytes, bool complete) {
     return check.valid && check.multiByte ? TextEncoding::Utf8 : TextEncoding::Cp932;
 }
 
-std::string TextCodec::decode(std::string_view bytes, TextEncoding encoding) const {
+std::string TextCodec::decode(std::string_view bytes, TextEncoding encoding, bool* utf8Repaired) const {
+    if (utf8Repaired) *utf8Repaired = false;
     if (encoding == TextEncoding::Cp932) return decodeCp932(bytes);
     if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
     std::string out;
     out.reserve(bytes.size());
-    AppendUtf8Repaired(bytes, out);
+    const bool repaired = AppendUtf8Repaired(bytes, out);
+    if (utf8Repaired) *utf8Repaired = repaired;
     return out;
 }
 
@@ -111,7 +112,7 @@ EncodeResult TextCodec::encodeCp932(std::string_view utf8) const {
         if (i > runStart && !encodeCp932Run(utf8.substr(runStart, i - runStart), result.bytes)) {
             return {{}, firstUnrepresentable(utf8, runStart, i)};
         }
-        if (malformed) return {{}, Unrepresentable{lineAt(utf8, i), std::string(kReplacementChar)}};
+        if (malformed) return {{}, Unrepresentable{LineAt(utf8, i), std::string(kReplacementChar)}};
     }
     return result;
 }
@@ -127,7 +128,7 @@ Unrepresentable TextCodec::firstUnrepresentable(std::string_view utf8, std::size
         pos += length;
     }
     if (pos >= runEnd) pos = runStart;  // the run failed only as a whole: name its first character
-    return {lineAt(utf8, pos), std::string(utf8.substr(pos, Utf8CharLength(utf8.substr(pos))))};
+    return {LineAt(utf8, pos), std::string(utf8.substr(pos, Utf8CharLength(utf8.substr(pos))))};
 }
 
 }  // namespace orca

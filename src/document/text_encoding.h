@@ -20,6 +20,9 @@ TextEncoding DetectEncoding(std::string_view bytes, bool complete = true);
 struct Unrepresentable {
     std::size_t line = 0;
     std::string character;  // UTF-8
+    // The character is a U+FFFD standing for bytes of a UTF-8 file that were
+    // not UTF-8: writing it would replace those bytes for good.
+    bool unreadBytes = false;
 };
 
 struct EncodeResult {
@@ -33,11 +36,17 @@ struct EncodeResult {
 // Bytes that do not decode become U+FFFD. ASCII never goes through the
 // CP932 tables, so control characters and 0x5C stay as they are and pure
 // ASCII costs one copy.
+// 1-based line of the character at `pos`, lines ended as records are.
+std::size_t LineAt(std::string_view text, std::size_t pos);
+
 class TextCodec {
 public:
     virtual ~TextCodec() = default;
 
-    std::string decode(std::string_view bytes, TextEncoding encoding) const;
+    // `utf8Repaired`, when given, tells whether a UTF-8 file held bytes that
+    // are not UTF-8. (In CP932 text every U+FFFD stands for such bytes, as
+    // CP932 has no code for it; the encoding refuses to write it back.)
+    std::string decode(std::string_view bytes, TextEncoding encoding, bool* utf8Repaired = nullptr) const;
     // Writes a byte-order mark for Utf8Bom. Fails, writing nothing, at the
     // first character CP932 cannot represent.
     EncodeResult encode(std::string_view utf8, TextEncoding encoding) const;

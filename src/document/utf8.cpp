@@ -84,7 +84,8 @@ Utf8Check CheckUtf8(std::string_view bytes, bool cutEndAllowed) {
     return check;
 }
 
-void AppendUtf8Repaired(std::string_view bytes, std::string& out) {
+bool AppendUtf8Repaired(std::string_view bytes, std::string& out) {
+    bool replaced = false;
     std::size_t i = 0;
     while (i < bytes.size()) {
         const std::size_t start = i;
@@ -97,24 +98,11 @@ void AppendUtf8Repaired(std::string_view bytes, std::string& out) {
         out.append(bytes.substr(start, i - start));
         if (i < bytes.size()) {
             out.append(kReplacementChar);
+            replaced = true;
             ++i;
         }
     }
-}
-
-std::string_view CutUtf8(std::string_view text, std::size_t maxBytes) {
-    if (text.size() <= maxBytes) return text;
-    std::size_t end = maxBytes;
-    // Back up over continuation bytes to the start of the character that
-    // the cut would split, but never further than one character's length.
-    for (std::size_t k = 0; k < 3 && end > 0; ++k) {
-        const auto b = static_cast<unsigned char>(text[end]);
-        if ((b & 0xC0) != 0x80) break;
-        --end;
-    }
-    // Only a lead byte starts a split character; otherwise cut by bytes.
-    if (static_cast<unsigned char>(text[end]) < 0xC0) end = maxBytes;
-    return text.substr(0, end);
+    return replaced;
 }
 
 }  // namespace orca

@@ -31,11 +31,7 @@ struct Utf8Check {
 Utf8Check CheckUtf8(std::string_view bytes, bool cutEndAllowed = false);
 
 // Appends `bytes` as UTF-8, each byte outside a well-formed character
-// replaced by U+FFFD.
-void AppendUtf8Repaired(std::string_view bytes, std::string& out);
-
-// The longest start of `text` of at most `maxBytes` bytes that does not end
-// inside a UTF-8 character.
-std::string_view CutUtf8(std::string_view text, std::size_t maxBytes);
+// replaced by U+FFFD. True when a byte was replaced.
+bool AppendUtf8Repaired(std::string_view bytes, std::string& out);
 
 }  // namespace orca

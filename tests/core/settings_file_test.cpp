@@ -1,12 +1,20 @@
 #include "app/settings_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <fstream>
 #include <string>
+#include <thread>
+#include <tuple>
 
 #include "scratch_dir.h"
+#include "unprivileged_files.h"
 
 namespace orca {
 namespace {
@@ -92,21 +100,19 @@ TEST_F(SettingsFileTest, WindowStateTakesLeadingDigitsOnly) {
     }
 }
 
-TEST_F(SettingsFileTest, ValuesAreCutAt254BytesWithoutSplittingACharacter) {
+TEST_F(SettingsFileTest, ValuesAreReadWhole) {
     store("[FONT]\nNAME=" + std::string(300, 'a') + "\n");
-    EXPECT_EQ(FontRead_Sub(settings).name, std::string(254, 'a'));
-    std::string japanese;
-    for (int i = 0; i < 100; ++i) japanese += "あ";  // 300 bytes
-    store("[FONT]\nNAME=" + japanese + "\n");
-    EXPECT_EQ(FontRead_Sub(settings).name, japanese.substr(0, 252));
+    EXPECT_EQ(FontRead_Sub(settings).name, std::string(300, 'a'));
     store("[HOUGAN]\nWIDTH=" + std::string(254, ' ') + "12\nFLAG=" + std::string(254, 'x') + "False\n");
     EXPECT_EQ(HouganRead_Sub(settings).width, 12) << "leading blanks are not part of the value";
-    EXPECT_TRUE(HouganRead_Sub(settings).flag) << "\"False\" beyond the 254 bytes is not seen";
+    EXPECT_TRUE(HouganRead_Sub(settings).flag) << "only exactly \"False\" is false";
+    store("[HOUGAN]\nWIDTH=" + std::string(300, '0') + "25\n");
+    EXPECT_EQ(HouganRead_Sub(settings).width, 25);
 }
 
 TEST_F(SettingsFileTest, GarbageIsSurvived) {
     std::string garbage("\0\xFF\x01[=]\n===\n[\n]\nno equals sign\n", 29);
-    garbage += std::string(10 * 1024 * 1024, 'z') + "\n";
+    garbage += std::string(900 * 1024, 'z') + "\n";
     garbage += "[HISTORY]\n01=/first\n01=/second\n02 = \n03=/third\n[HISTORY]\n01=/other\n";
     store(garbage);
     EXPECT_EQ(HistoryList(settings), std::vector<std::string>{"/first"})
@@ -179,11 +185,16 @@ TEST_F(SettingsFileTest, FailedWriteIsSilentAndLeavesEverythingAsItWas) {
 }
 
 TEST_F(SettingsFileTest, ReadOnlyFileIsNotReplaced) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
     store("[WINDOW]\nSTATE=0\n");
     ::chmod(settings.path().c_str(), 0444);
+    // Root may write any file: the write is tried as an ordinary user, in a
+    // folder that user may write.
+    ::chmod(dir.path().c_str(), 0777);
+    test::UnprivilegedFiles asUser;
+    ASSERT_TRUE(asUser.active());
     EXPECT_FALSE(WindowStateWrite(settings, 2));
     EXPECT_EQ(WindowStateRead(settings), 0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1) << "no temporary file";
 }
 
 TEST_F(SettingsFileTest, WriteKeepsPermissionsAndCreatesTheFolder) {
@@ -205,6 +216,54 @@ TEST_F(SettingsFileTest, WriteGoesThroughALink) {
     ASSERT_TRUE(WindowStateWrite(settings, 2));
     EXPECT_TRUE(std::filesystem::is_symlink(settings.path()));
     EXPECT_EQ(test::ScratchDir::read(real), "[WINDOW]\nSTATE=2\n");
+}
+
+// What other programs or users may leave at the settings path: each reads as
+// an empty file and is neither written into nor replaced. Reading a device
+// or a pipe might never end, and replacing a device node by a file (as root,
+// even /dev/null) breaks whatever uses it.
+TEST_F(SettingsFileTest, OnlyARegularFileWithinTheSizeCapIsReadOrReplaced) {
+    namespace fs = std::filesystem;
+    const std::string fifo = dir.file("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    const std::string oversized = dir.write(
+        "oversized.ini", "[WINDOW]\nSTATE=0\n" + std::string(SettingsFile::kMaxSettingsBytes, '#') + "\n");
+    std::vector<std::string> paths = {fifo, oversized, dir.file("folder"), dir.file("link to a fifo"),
+                                      dir.file("link to zero")};
+    fs::create_directory(paths[2]);
+    fs::create_symlink(fifo, paths[3]);
+    fs::create_symlink("/dev/zero", paths[4]);
+    // A node like /dev/null's, made here; only root may make one.
+    if (::mknod(dir.file("device").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+        paths.push_back(dir.file("device"));
+    }
+    const auto kind = [](const std::string& path) {
+        struct stat link {
+        }, target{};
+        ::lstat(path.c_str(), &link);
+        ::stat(path.c_str(), &target);
+        return std::tuple(link.st_mode, target.st_mode, target.st_rdev, target.st_size);
+    };
+    for (const std::string& path : paths) {
+        SettingsFile odd(path);
+        const auto before = kind(path);
+        EXPECT_EQ(WindowStateRead(odd), 2) << path;
+        EXPECT_TRUE(HistoryList(odd).empty()) << path;
+        EXPECT_FALSE(WindowStateWrite(odd, 0)) << path;
+        EXPECT_FALSE(HistoryWrite_Sub(odd, "/a.nc")) << path;
+        EXPECT_EQ(kind(path), before) << path;
+    }
+    EXPECT_TRUE(test::ScratchDir::read(oversized).starts_with("[WINDOW]\nSTATE=0\n#"));
+    EXPECT_EQ(static_cast<std::size_t>(std::distance(fs::directory_iterator(dir.path()), {})), paths.size())
+        << "no temporary file left";
+}
+
+TEST_F(SettingsFileTest, AWriteThatWouldGrowTheFilePastTheCapIsRefused) {
+    const std::string text = "[FONT]\nNAME=" + std::string(SettingsFile::kMaxSettingsBytes - 20, 'a') + "\n";
+    store(text);
+    EXPECT_EQ(FontRead_Sub(settings).name.size(), SettingsFile::kMaxSettingsBytes - 20);
+    EXPECT_FALSE(HouganWrite_Sub(settings, {}));
+    EXPECT_EQ(stored(), text);
 }
 
 class HistoryTest : public SettingsFileTest {
@@ -247,6 +306,49 @@ TEST_F(HistoryTest, PathsWithSpacesAmpersandsAndJapanese) {
     add({"/home/u/My Programs/a&b.nc", "/home/u/加工/穴あけ.nc"});
     EXPECT_EQ(HistoryList(settings),
               (std::vector<std::string>{"/home/u/加工/穴あけ.nc", "/home/u/My Programs/a&b.nc"}));
+}
+
+TEST_F(HistoryTest, LongJapanesePathIsKeptWholeAndListedOnce) {
+    std::string path = "/home/u";
+    for (int i = 0; i < 6; ++i) path += "/加工プログラム第二工程の穴あけと輪郭";
+    path += ".nc";
+    ASSERT_GT(path.size(), 254u);
+    add({"/a.nc", path, "/b.nc", path});
+    EXPECT_EQ(HistoryList(settings), (std::vector<std::string>{"/b.nc", path, "/a.nc"}));
+}
+
+// True when some process waits for a lock on `path` (a line "-> FLOCK" in
+// /proc/locks naming its inode).
+bool lockAwaited(const std::filesystem::path& path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    const std::string inode = ":" + std::to_string(info.st_ino) + " ";
+    std::ifstream locks("/proc/locks");
+    for (std::string line; std::getline(locks, line);) {
+        if (line.find("-> FLOCK") != std::string::npos && line.find(inode) != std::string::npos) return true;
+    }
+    return false;
+}
+
+// Another window sharing the settings file holds the folder's lock while it
+// rewrites the file; a recent entry added meanwhile waits for it and keeps
+// what it wrote.
+TEST_F(HistoryTest, WriteWaitsForAnotherWriterAndKeepsItsEntries) {
+    if (!std::ifstream("/proc/locks")) GTEST_SKIP() << "needs /proc/locks to see the write wait";
+    add({"/old.nc"});
+    const int folder = ::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_EQ(::flock(folder, LOCK_EX), 0);
+    std::atomic<bool> done = false;
+    std::thread writer([&] {
+        HistoryWrite_Sub(settings, "/mine.nc");
+        done = true;
+    });
+    while (!done && !lockAwaited(dir.path())) std::this_thread::yield();
+    EXPECT_FALSE(done) << "wrote while another program was writing";
+    store("[HISTORY]\n01=/theirs.nc\n02=/old.nc\n");
+    ::close(folder);
+    writer.join();
+    EXPECT_EQ(HistoryList(settings), (std::vector<std::string>{"/mine.nc", "/theirs.nc", "/old.nc"}));
 }
 
 TEST(SettingsFilePath, PlaceRule) {

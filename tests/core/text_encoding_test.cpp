@@ -45,20 +45,13 @@ TEST(Utf8, CheckAndRepair) {
     EXPECT_EQ(Utf8CharLength("\xE3\x81"), 0u);
 
     std::string out;
-    AppendUtf8Repaired(
-        "a\xFF"
-        "b\xE3\x81",
-        out);
+    EXPECT_TRUE(
+        AppendUtf8Repaired("a\xFF"
+                           "b\xE3\x81",
+                           out));
     EXPECT_EQ(out, "a" + kFffd + "b" + kFffd + kFffd);
-}
-
-TEST(Utf8, CutNeverSplitsACharacter) {
-    EXPECT_EQ(CutUtf8("abcdef", 4), "abcd");
-    EXPECT_EQ(CutUtf8("abcdef", 10), "abcdef");
-    EXPECT_EQ(CutUtf8("aあい", 5), "aあ");
-    EXPECT_EQ(CutUtf8("aあい", 4), "aあ");
-    EXPECT_EQ(CutUtf8("aあい", 3), "a");
-    EXPECT_EQ(CutUtf8("a\x80\x80\x80\x80\x80", 3), "a\x80\x80") << "not UTF-8: cut by bytes";
+    EXPECT_FALSE(AppendUtf8Repaired("c" + kFffd, out)) << "a U+FFFD of the text itself replaces nothing";
+    EXPECT_EQ(out, "a" + kFffd + "b" + kFffd + kFffd + "c" + kFffd);
 }
 
 TEST(TextCodecDecode, AsciiNeverReachesTheTables) {
@@ -97,9 +90,15 @@ TEST(TextCodecDecode, LeadByteCutOffAtTheEndIsNotDropped) {
 
 TEST(TextCodecDecode, Utf8DropsTheByteOrderMarkAndRepairs) {
     const TinyCp932 codec;
-    EXPECT_EQ(codec.decode("\xEF\xBB\xBF(あ)", TextEncoding::Utf8Bom), "(あ)");
-    EXPECT_EQ(codec.decode("(あ)", TextEncoding::Utf8), "(あ)");
-    EXPECT_EQ(codec.decode("(\xE3\x81)", TextEncoding::Utf8), "(" + kFffd + kFffd + ")");
+    bool repaired = true;
+    EXPECT_EQ(codec.decode("\xEF\xBB\xBF(あ)", TextEncoding::Utf8Bom, &repaired), "(あ)");
+    EXPECT_FALSE(repaired);
+    EXPECT_EQ(codec.decode("(あ" + kFffd + ")", TextEncoding::Utf8, &repaired), "(あ" + kFffd + ")");
+    EXPECT_FALSE(repaired) << "the file's own U+FFFD";
+    EXPECT_EQ(codec.decode("(\xE3\x81)", TextEncoding::Utf8, &repaired), "(" + kFffd + kFffd + ")");
+    EXPECT_TRUE(repaired);
+    EXPECT_EQ(codec.decode("\xEF\xBB\xBF\xFF", TextEncoding::Utf8Bom, &repaired), kFffd);
+    EXPECT_TRUE(repaired);
     EXPECT_TRUE(codec.decodedRuns.empty());
 }
 

@@ -58,22 +58,25 @@ protected:
     std::string statusBefore_;
 };
 
-TEST_F(BadSaveTest, IntoAReadOnlyFolder) {
+// A file that exists is written in place there (SaveKeepsFileTest); a new
+// one cannot be made.
+TEST_F(BadSaveTest, NewFileIntoAReadOnlyFolder) {
     const std::string locked = folder("locked");
     const std::string path = locked + "/prog.nc";
-    std::ofstream(path, std::ios::binary) << "G90\n";
-    ::chmod(path.c_str(), 0666);
-    started({path});
+    started();
     edit();
     ::chmod(locked.c_str(), 0555);
+    dialogs_.answer(std::optional<std::string>(path));
     {
         UnprivilegedFiles asUser;
         ASSERT_TRUE(asUser.active());
-        overwriteSave();
+        form().mnuNameSave_Click();
     }
-    expectRefused(std::generic_category().message(EACCES));
-    EXPECT_EQ(readFile(path), "G90\n");
-    EXPECT_EQ(entries(locked), QStringList{"prog.nc"}) << "no temporary file";
+    ASSERT_EQ(dialogs_.messages().size(), 1u);
+    EXPECT_EQ(dialogs_.messages()[0].text, std::generic_category().message(EACCES));
+    EXPECT_EQ(dialogs_.messages()[0].icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(form().richCode().changedSinceSave());
+    EXPECT_TRUE(entries(locked).isEmpty()) << "no file, no temporary file";
 }
 
 TEST_F(BadSaveTest, OntoAReadOnlyFile) {

@@ -1,9 +1,14 @@
 // Settings files broken by hand, by a crash or by another program: the
 // window starts with what can be read and defaults for the rest, draws no
 // grid it cannot draw, and keeps the file's other lines as they were.
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include <QMenu>
 #include <cerrno>
 #include <filesystem>
+#include <functional>
 #include <system_error>
 
 #include "app/ui/surface_view.h"
@@ -49,18 +54,91 @@ TEST_F(BadSettingsTest, GarbageGivesTheDefaultsAndStaysInTheFile) {
     EXPECT_NE(kept.find("[WINDOW]"), std::string::npos);
 }
 
-TEST_F(BadSettingsTest, TenMegabyteLinesAreReadPastAndCut) {
-    const std::string longName(10 << 20, 'A');
-    writeSettings("[FONT]\r\nNAME=" + longName + "\r\nSIZE=12\r\n[HOUGAN]\r\n" + std::string(10 << 20, '#') +
+TEST_F(BadSettingsTest, LongLinesAreReadPastAndLongValuesWhole) {
+    const std::string longName(1000, 'A');
+    writeSettings("[FONT]\r\nNAME=" + longName + "\r\nSIZE=12\r\n[HOUGAN]\r\n" + std::string(512 << 10, '#') +
                   "\r\nWIDTH=25\r\n");
     Form1& f = started();
-    EXPECT_EQ(f.richCode().paneFont().family().toStdString(), std::string(254, 'A'));
+    EXPECT_EQ(f.richCode().paneFont().family().toStdString(), longName);
     EXPECT_EQ(f.richCode().paneFont().pointSizeF(), 12.0);
     EXPECT_EQ(f.engine().settings.HouganWidth, 25);
     EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
-    EXPECT_GT(settingsText().size(), 20u << 20) << "the long lines are kept";
+    EXPECT_GT(settingsText().size(), 512u << 10) << "the long line is kept";
 }
 
+// A settings file larger than any the program writes is not read (it could
+// be without end) and is never rewritten: it may be something else entirely.
+TEST_F(BadSettingsTest, OversizedFileGivesTheDefaultsAndIsNeverRewritten) {
+    const std::string huge =
+        "[WINDOW]\r\nSTATE=0\r\n[FONT]\r\nSIZE=12\r\n" + std::string(20 << 20, '#') + "\r\n";
+    writeSettings(huge);
+    const std::string program = writeFile("prog.nc", "G90\nG01 X1.\n");
+    started({program});
+    expectDefaultsApplied();
+    form().richCode_OLEDragDrop({QString::fromStdString(program)});
+    EXPECT_FALSE(action("mnuLine99")->isVisible()) << "no recent entry";
+    EXPECT_TRUE(settingsText() == huge);
+}
+
+// Another program's device, pipe or folder at the settings path: the window
+// starts with the defaults at once (nothing is read from it) and never
+// writes it, nor replaces it by a file. As root, a device node replaced by
+// a file is a broken /dev/null.
+TEST_F(BadSettingsTest, DevicePipeOrFolderAtTheSettingsPathIsNeverWritten) {
+    const std::string program = writeFile("prog.nc", "G90\nG01 X1.\n");
+    const std::string fifo = dir() + "/fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    using Make = std::function<bool(const std::string&)>;
+    const std::pair<const char*, Make> cases[] = {
+        {"device",
+         [](const std::string& at) { return ::mknod(at.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0; }},
+        {"pipe", [](const std::string& at) { return ::mkfifo(at.c_str(), 0644) == 0; }},
+        {"folder", [](const std::string& at) { return std::filesystem::create_directory(at); }},
+        {"link to a pipe", [&](const std::string& at) { return ::symlink(fifo.c_str(), at.c_str()) == 0; }},
+        {"link to /dev/zero", [](const std::string& at) { return ::symlink("/dev/zero", at.c_str()) == 0; }},
+    };
+    for (const auto& [name, make] : cases) {
+        restart();
+        std::filesystem::remove(settingsPath());
+        // Only root may make a device node.
+        if (!make(settingsPath())) continue;
+        struct stat before {};
+        ::lstat(settingsPath().c_str(), &before);
+        started({program});
+        expectDefaultsApplied();
+        form().showNormal();
+        form().richCode_OLEDragDrop({QString::fromStdString(program)});
+        EXPECT_EQ(editorText(), "G90\r\nG01 X1.\r\n") << name;
+        struct stat after {};
+        ASSERT_EQ(::lstat(settingsPath().c_str(), &after), 0) << name;
+        EXPECT_EQ(after.st_mode, before.st_mode) << name;
+        EXPECT_EQ(after.st_rdev, before.st_rdev) << name;
+        EXPECT_EQ(after.st_ino, before.st_ino) << name;
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir()), {}), 3) << "no file left behind";
+}
+
+// A recent path longer than 254 bytes is kept whole: it opens, and opening
+// it again does not add it a second time.
+TEST_F(BadSettingsTest, LongJapaneseRecentPathOpensAndIsListedOnce) {
+    std::string folder = dir();
+    for (int i = 0; i < 3; ++i) {
+        folder +=
+            "/第" + std::to_string(i + 1) + "工程の加工プログラムと治具の段取り資料をまとめたフォルダー";
+        std::filesystem::create_directory(folder);
+    }
+    const std::string program = folder + "/穴あけ.nc";
+    std::ofstream(program, std::ios::binary) << "G90\nG01 X1.\n";
+    ASSERT_GT(program.size(), 254u);
+    writeSettings("[HISTORY]\n01=" + program + "\n");
+    started();
+    form().mnuLine99_Click(1);
+    EXPECT_EQ(editorText(), "G90\r\nG01 X1.\r\n");
+    EXPECT_EQ(form().documentPath(), program);
+    form().richCode_OLEDragDrop({QString::fromStdString(program)});
+    EXPECT_EQ(form().findChildren<QAction*>("mnuLine99").size(), 2) << "separator and one entry";
+    EXPECT_EQ(settingsText().find("02="), std::string::npos);
+}
 TEST_F(BadSettingsTest, FontSizesNoFontHasKeepAUsableSize) {
     writeSettings("[FONT]\nSIZE=99999\n");
     EXPECT_EQ(started().richCode().paneFont().pointSizeF(), 10.0) << "beyond 16 bits: the default";

@@ -47,12 +47,12 @@ TEST_F(SaveTest, SaveAsDialogIsSetUpAsTheCommandDescribes) {
     EXPECT_EQ(form().documentPath(), dir() + "/first.nc");
 }
 
-TEST_F(SaveTest, OverwriteSaveAsksThenWritesTheTextAndOneMoreCrLf) {
+TEST_F(SaveTest, OverwriteSaveAsksThenWritesTheText) {
     const std::string path = writeFile("prog.nc", "G90\nG01 X1.\n");
     started({path});
     dialogs_.answer(MsgAnswer::Ok);
     form().mnuUpdSave_Click();
-    EXPECT_EQ(readFile(path), "G90\r\nG01 X1.\r\n\r\n");
+    EXPECT_EQ(readFile(path), "G90\r\nG01 X1.\r\n");
     const auto& m = dialogs_.messages();
     ASSERT_EQ(m.size(), 2u);
     EXPECT_EQ(m[0].text, "上書きしてよろしいですか？");
@@ -78,11 +78,65 @@ TEST_F(SaveTest, SavingKeepsTheEncodingTheFileCameIn) {
     started({sjis});
     dialogs_.answer(MsgAnswer::Ok);
     form().mnuUpdSave_Click();
-    EXPECT_EQ(readFile(sjis), "G90\r\n(\x8D\x48\x8B\xEF)\r\n\r\n");
+    EXPECT_EQ(readFile(sjis), "G90\r\n(\x8D\x48\x8B\xEF)\r\n");
     form().richCode_OLEDragDrop({QString::fromStdString(bom)});
     dialogs_.answer(MsgAnswer::Ok);
     form().mnuUpdSave_Click();
-    EXPECT_EQ(readFile(bom), "\xEF\xBB\xBFG90\r\n(工具)\r\n\r\n");
+    EXPECT_EQ(readFile(bom), "\xEF\xBB\xBFG90\r\n(工具)\r\n");
+}
+
+// Opening a program and saving it at once changes no byte, however often it
+// is done; a last line without a line end gets one, once.
+TEST_F(SaveTest, UnchangedProgramSavesAsItWas) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"G90\r\n(\x8D\x48\x8B\xEF)\r\nG01 X1.\r\n\r\n", ""},  // CP932, ending in an empty line
+        {"G90\r\n(工具)\r\nG01 X1.\r\n", ""},                  // UTF-8
+        {"\xEF\xBB\xBFG90\r\n(工具)\r\nG01 X1.\r\n", ""},      // UTF-8 with byte-order mark
+        {"G90\r\n(\x8D\x48\x8B\xEF)\r\nG01 X1.", "\r\n"},      // no line end at the end
+        {"\xEF\xBB\xBFG90\r\n(工具)\r\nG01 X1.", "\r\n"},
+    };
+    for (const auto& [bytes, added] : cases) {
+        const std::string path = writeFile("prog.nc", bytes);
+        form().richCode_OLEDragDrop({QString::fromStdString(path)});
+        for (int save = 0; save < 2; ++save) {
+            dialogs_.answer(MsgAnswer::Ok);
+            form().mnuUpdSave_Click();
+            EXPECT_EQ(readFile(path), bytes + added) << bytes << " save " << save;
+        }
+    }
+    EXPECT_EQ(dialogs_.messageTexts().back(), "上書き保存しました");
+}
+
+// Bytes of a UTF-8 file that are not UTF-8 are shown as U+FFFD; saving would
+// write U+FFFD in their place, so the save is refused until the user has
+// removed them. A U+FFFD the file itself held saves as it is.
+TEST_F(SaveTest, BytesThatAreNotUtf8AreNotReplacedSilently) {
+    const std::string fffd = "\xEF\xBF\xBD";
+    const std::string broken = "\xEF\xBB\xBFG90\r\n(工具)\r\n(\xFF\xFE)G01 X1.\r\n";
+    const std::string path = writeFile("broken.nc", broken);
+    started({path});
+    ASSERT_EQ(editorText(), "G90\r\n(工具)\r\n(" + fffd + fffd + ")G01 X1.\r\n");
+    dialogs_.answer(MsgAnswer::Ok);
+    form().mnuUpdSave_Click();
+    EXPECT_EQ(dialogs_.messageTexts().back(),
+              "3行目の文字「" + fffd + "」はUTF-8として読めなかったため、保存できません。");
+    EXPECT_EQ(dialogs_.messages().back().icon, MsgIcon::Exclamation);
+    EXPECT_EQ(readFile(path), broken);
+
+    form().richCode().setSelectionStart(12);
+    form().richCode().setSelectionLength(2);
+    ASSERT_EQ(form().richCode().selectedProgramText(), fffd + fffd);
+    form().richCode().replaceSelection("");
+    dialogs_.answer(MsgAnswer::Ok);
+    form().mnuUpdSave_Click();
+    EXPECT_EQ(readFile(path), "\xEF\xBB\xBFG90\r\n(工具)\r\n()G01 X1.\r\n") << "saved once they are gone";
+
+    const std::string own = writeFile("own.nc", "G90\r\n(" + fffd + ")\r\n");
+    form().richCode_OLEDragDrop({QString::fromStdString(own)});
+    dialogs_.answer(MsgAnswer::Ok);
+    form().mnuUpdSave_Click();
+    EXPECT_EQ(dialogs_.messageTexts().back(), "上書き保存しました");
+    EXPECT_EQ(readFile(own), "G90\r\n(" + fffd + ")\r\n");
 }
 
 TEST_F(SaveTest, CharacterCp932CannotHoldIsNamedAndNothingIsWritten) {

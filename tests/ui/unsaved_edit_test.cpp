@@ -40,7 +40,7 @@ TEST_F(UnsavedEditTest, CloseWithNoDiscards) {
 TEST_F(UnsavedEditTest, CloseWithYesSavesWithoutTheOverwriteQuestion) {
     dialogs_.answer(MsgAnswer::Yes);
     EXPECT_TRUE(form().close());
-    EXPECT_EQ(readFile(path), "G01 G90\r\n\r\n");
+    EXPECT_EQ(readFile(path), "G01 G90\r\n");
     EXPECT_EQ(dialogs_.messageTexts(), (std::vector<std::string>{kChanged, "上書き保存しました"}));
 }
 

@@ -190,6 +190,7 @@ private:
     std::string documentPath_;
     bool hasDocumentPath_ = false;
     TextEncoding encoding_ = TextEncoding::Cp932;
+    bool utf8Repaired_ = false;  // the text's U+FFFD may stand for bytes the file held
     std::string lastSaveName_;
 };
 

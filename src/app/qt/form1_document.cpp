@@ -102,6 +102,7 @@ void Form1::FileTextDsp_Sub(const std::string& path, std::string bytes) {
     }
     richCode_->setProgramText(loaded.text);
     encoding_ = loaded.encoding;
+    utf8Repaired_ = loaded.utf8Repaired;
     setStatusText("");
     if (progress_->visible()) {
         progress_->setVisible(false);

@@ -1,41 +1,16 @@
-#include <fcntl.h>
-
 #include <QCloseEvent>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <cerrno>
-#include <system_error>
 
 #include "app/app_identity.h"
 #include "app/qt/form1.h"
 #include "app/qt/user_dialogs.h"
 #include "app/ui/editor_pane.h"
+#include "document/qt/file_overwrite.h"
 #include "document/save_text.h"
 
 namespace orca {
 namespace {
 
 constexpr const char* kSaveAsFilter = "すべてのﾌｧｲﾙ (*.*)|*.*|NC ﾌｧｲﾙ (*.ptp)|*.ptp|NC ﾌｧｲﾙ (*.nc)|*.nc";
-
-// A device or a pipe is written into: a file renamed over it would take the
-// bytes in its place and report success (as root, replacing the device).
-bool isDevice(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() && !info.isFile() && !info.isDir();
-}
-
-// Opens a device for writing; a pipe without a reader fails at once
-// instead of waiting for one.
-bool openDevice(QFile& device, const std::string& path, std::string& error) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0 || ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 ||
-        !device.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
-        error = std::generic_category().message(errno);
-        if (fd >= 0 && !device.isOpen()) ::close(fd);
-        return false;
-    }
-    return true;
-}
 
 std::vector<std::string> saveAsFilters() {
     std::string converted = kSaveAsFilter;
@@ -85,50 +60,24 @@ bool Form1::saveAs() {
     return true;
 }
 
-// The old file is replaced only once the new one is completely written, so
-// a failure at any point leaves it as it was; a device is written directly.
 bool Form1::writeDocument(const std::string& path) {
-    const EncodeResult bytes = SaveBytes(richCode_->programText(), encoding_, codec_);
+    const EncodeResult bytes = SaveBytes(richCode_->programText(), encoding_, utf8Repaired_, codec_);
     if (!bytes.ok()) {
         dialogs_.message(UnrepresentableMessage(*bytes.unrepresentable), MsgIcon::Exclamation,
                          MsgButtons::Ok);
         return false;
     }
-    const QString name = QString::fromStdString(path);
-    const bool direct = isDevice(name);
-    QSaveFile replacement(name);
-    QFile device;
-    QFileDevice& file = direct ? static_cast<QFileDevice&>(device) : replacement;
-    std::string openError;
-    // Unbuffered, so that a write the disk takes only in part is seen here.
-    const bool opened = direct ? openDevice(device, path, openError)
-                               : replacement.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    if (!opened) {
-        dialogs_.message(direct ? openError : replacement.errorString().toStdString(), MsgIcon::Exclamation,
-                         MsgButtons::Ok);
+    bool opened = false;
+    const std::optional<std::string> error = OverwriteFile(path, bytes.bytes, [&] {
+        opened = true;
+        setStatusText("書き込み中... " + path);
+    });
+    // The status text tells of a write only once one has begun.
+    if (opened) setStatusText("");
+    if (error) {
+        dialogs_.message(*error, MsgIcon::Exclamation, MsgButtons::Ok);
         return false;
     }
-    setStatusText("書き込み中... " + path);
-    const auto size = static_cast<qint64>(bytes.bytes.size());
-    qint64 written = 0;
-    for (qint64 n = 0;
-         written < size && (n = file.write(bytes.bytes.data() + written, size - written)) > 0;) {
-        written += n;
-    }
-    // Only now does the new file take the old one's place.
-    const auto finish = [&] {
-        if (!direct) return replacement.commit();
-        device.close();
-        return device.error() == QFileDevice::NoError;
-    };
-    if (written != size || !finish()) {
-        const std::string error = file.errorString().toStdString();
-        if (!direct) replacement.cancelWriting();
-        setStatusText("");
-        dialogs_.message(error, MsgIcon::Exclamation, MsgButtons::Ok);
-        return false;
-    }
-    setStatusText("");
     richCode_->markSaved();
     return true;
 }
