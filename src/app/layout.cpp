@@ -1,6 +1,7 @@
 #include "app/layout.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace orca {
 namespace {
@@ -39,7 +40,10 @@ MainLayout Layout_Sub(const LayoutInput& in) {
 
 int SplitterDragLeft(int currentLeft, int pointerX, int clientWidth) {
     const int wanted = std::max(currentLeft + pointerX, 0);
-    return clientWidth / 2.0 > wanted ? wanted : currentLeft;
+    // The last whole twip short of half the width: a fast drag that skips
+    // past it in one move still ends at the limit, not where it started.
+    const int limit = std::max(static_cast<int>(std::ceil(clientWidth / 2.0)) - 1, 0);
+    return std::min(wanted, limit);
 }
 
 WindowState WindowStateOf(int stored) {

@@ -42,8 +42,8 @@ struct MainLayout {
 MainLayout Layout_Sub(const LayoutInput& in);
 
 // The splitter's left position after a drag move to pointerX (twips from the
-// splitter's left edge): never below 0, and a move to half the client width
-// or beyond leaves the splitter where it is.
+// splitter's left edge): never below 0, and short of half the client width
+// (a move to half or beyond stops at the limit).
 int SplitterDragLeft(int currentLeft, int pointerX, int clientWidth);
 
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };

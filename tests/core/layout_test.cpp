@@ -68,11 +68,14 @@ TEST(SplitterDrag, MovesWithThePointerBelowHalfTheClientWidth) {
     EXPECT_EQ(SplitterDragLeft(2640, 2359, 10000), 4999);
 }
 
-TEST(SplitterDrag, HalfTheClientWidthOrBeyondLeavesItWhereItWas) {
-    EXPECT_EQ(SplitterDragLeft(2640, 2360, 10000), 2640);
-    EXPECT_EQ(SplitterDragLeft(2640, 9000, 10000), 2640);
+// However fast the drag, the splitter ends at the limit a slow one reaches.
+TEST(SplitterDrag, HalfTheClientWidthOrBeyondStopsShortOfHalf) {
+    EXPECT_EQ(SplitterDragLeft(2640, 2360, 10000), 4999);
+    EXPECT_EQ(SplitterDragLeft(2640, 9000, 10000), 4999);
     // An odd width: half of 10001 is 5000.5, so 5000 is still allowed.
     EXPECT_EQ(SplitterDragLeft(2640, 2360, 10001), 5000);
+    EXPECT_EQ(SplitterDragLeft(2640, 9000, 10001), 5000);
+    EXPECT_EQ(SplitterDragLeft(0, 50, 0), 0) << "no room at all";
 }
 
 TEST(SplitterDrag, NeverGoesLeftOfTheWindow) {

@@ -137,13 +137,28 @@ TEST_F(LayoutTest, SplitterStopsShortOfHalfTheWidthAndAtTheLeftEdge) {
     Form1& f = normalWindow();
     mouse(QEvent::MouseButtonPress, 0);
     mouse(QEvent::MouseMove, 400 - px(2640));  // exactly half of 800 px
-    EXPECT_EQ(f.splitLeft(), 2640);
-    mouse(QEvent::MouseMove, 399 - px(2640));
-    EXPECT_EQ(f.splitLeft(), 399 * 15);
+    EXPECT_EQ(f.splitLeft(), 400 * 15 - 1);
+    mouse(QEvent::MouseMove, 399 - splitter().x());
+    EXPECT_EQ(f.splitLeft(), 400 * 15 - 1 - 15);
     mouse(QEvent::MouseMove, -2000);
     EXPECT_EQ(f.splitLeft(), 0);
     mouse(QEvent::MouseButtonRelease, 0);
     EXPECT_EQ(f.richCode().width(), 0);
+}
+
+// A quick drag: the press, one move far to the right, the release there.
+TEST_F(LayoutTest, FastDragEndsWhereTheButtonIsReleased) {
+    Form1& f = normalWindow();
+    mouse(QEvent::MouseButtonPress, 2);
+    mouse(QEvent::MouseButtonRelease, 300 - px(2640));
+    EXPECT_EQ(f.splitLeft(), 300 * 15);
+    EXPECT_EQ(f.richCode().width(), 300);
+
+    mouse(QEvent::MouseButtonPress, 2);
+    mouse(QEvent::MouseMove, 850 - 300);
+    mouse(QEvent::MouseButtonRelease, 850 - 300);
+    EXPECT_EQ(f.splitLeft(), 400 * 15 - 1) << "short of half the width";
+    EXPECT_EQ(f.richCode().width(), px(400 * 15 - 1));
 }
 
 TEST_F(LayoutTest, MovingOverTheSplitterWithoutPressDoesNotMoveIt) {

@@ -131,9 +131,9 @@ private:
     void Form_Resize();
     void panCommand(PanDirection direction);
     void scheduleViewReplay();
-    void picSplit_MouseDown();
+    void picSplit_MouseDown(int xPx);
     void picSplit_MouseMove(int xPx);
-    void picSplit_MouseUp();
+    void picSplit_MouseUp(int xPx);
     int toTwips(int px) const;
     int toPixels(int twips) const;
 
@@ -184,6 +184,7 @@ private:
     MainLayout layout_;
     int splitLeft_ = kInitialSplitLeft;
     std::int16_t SplitDragging = 0;
+    int splitPressX_ = 0;
 
     bool loading_ = false;
     bool replayPending_ = false;

@@ -95,8 +95,9 @@ void Form1::changeEvent(QEvent* e) {
     if (e->type() == QEvent::WindowStateChange) Form_Resize();
 }
 
-void Form1::picSplit_MouseDown() {
+void Form1::picSplit_MouseDown(int xPx) {
     SplitDragging = -1;
+    splitPressX_ = xPx;
     picSplit_->setDragging(true);
 }
 
@@ -109,8 +110,11 @@ void Form1::picSplit_MouseMove(int xPx) {
     picSplit_->move(toPixels(splitLeft_), picSplit_->y());
 }
 
-void Form1::picSplit_MouseUp() {
+void Form1::picSplit_MouseUp(int xPx) {
     if (SplitDragging == -1) {
+        // The drag ends where the button is released, whatever moves came
+        // before; a click without a move leaves the splitter alone.
+        if (xPx != splitPressX_) picSplit_MouseMove(xPx);
         SplitDragging = 0;
         picSplit_->setDragging(false);
         Layout_Sub();

@@ -18,10 +18,10 @@ void SplitterBar::setDragging(bool dragging) {
     setPalette(pal);
 }
 
-void SplitterBar::mousePressEvent(QMouseEvent*) { emit pressed(); }
+void SplitterBar::mousePressEvent(QMouseEvent* e) { emit pressed(static_cast<int>(e->position().x())); }
 
 void SplitterBar::mouseMoveEvent(QMouseEvent* e) { emit moved(static_cast<int>(e->position().x())); }
 
-void SplitterBar::mouseReleaseEvent(QMouseEvent*) { emit released(); }
+void SplitterBar::mouseReleaseEvent(QMouseEvent* e) { emit released(static_cast<int>(e->position().x())); }
 
 }  // namespace orca

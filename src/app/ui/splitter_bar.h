@@ -16,9 +16,9 @@ public:
     void setDragging(bool dragging);
 
 signals:
-    void pressed();
+    void pressed(int x);
     void moved(int xPx);
-    void released();
+    void released(int x);
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
