@@ -1,6 +1,7 @@
 #include "app/qt/headless_commands.h"
 
 #include <QString>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -10,6 +11,8 @@
 #include "app/headless_options.h"
 #include "app/plot_dump.h"
 #include "app/qt/entry_points.h"
+#include "app/qt/png_file.h"
+#include "app/render_output.h"
 #include "app/ui/raster_surface.h"
 #include "document/program_loading.h"
 #include "document/qt/cp932_codec.h"
@@ -62,8 +65,9 @@ int runRender(const HeadlessOptions& o, MessageSink& sink) {
     const float w = static_cast<float>(o.width) * kTwipsPerPixel;
     const float h = static_cast<float>(o.height) * kTwipsPerPixel;
     if (!loadForCommand(engine, o, w, h)) return 1;
-    if (!surface.image().save(QString::fromStdString(o.out), "PNG")) {
-        printError("cannot write " + o.out);
+    const std::string failure = WritePngFile(surface.image(), o.out);
+    if (!failure.empty()) {
+        printError("cannot write " + o.out + ": " + failure);
         return 1;
     }
     return 0;
@@ -99,6 +103,15 @@ int RunHeadlessCommand(int argc, char** argv) {
         printError(o.error);
         return 2;
     }
+    if (o.command == HeadlessOptions::Command::Render) {
+        if (const auto refusal = CheckRenderOutput(o.file, o.out)) {
+            printError(refusal->message);
+            return refusal->exitCode;
+        }
+    }
+    // Past a file-size limit a write then fails (EFBIG) and is reported,
+    // instead of the signal ending the process without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     StderrMessageSink sink;
     return o.command == HeadlessOptions::Command::Render ? runRender(o, sink) : runDump(o, sink);
 }
