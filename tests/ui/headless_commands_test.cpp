@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -190,12 +191,12 @@ TEST(HeadlessCommands, RenderNeverWritesOverTheProgram) {
     ASSERT_TRUE(QFile::link(prog, d.filePath("link.png")));
     ASSERT_EQ(::link(prog.toLocal8Bit().constData(), d.filePath("hard.png").toLocal8Bit().constData()), 0);
     const QList<QStringList> refused = {
-        {prog, prog},                     // the program named as the picture
-        {oldPng, prog},                   // the two swapped
-        {prog, d.filePath("link.png")},   // a link to the program
-        {prog, d.filePath("hard.png")},   // another name of the program
-        {namedPng, namedPng},             // a program that happens to be named .png
-        {prog, d.filePath("./prog.nc")},  // the same path spelled otherwise
+        {prog, prog},                          // the program named as the picture
+        {oldPng, prog},                        // the two swapped
+        {prog, d.filePath("link.png")},        // a link to the program
+        {prog, d.filePath("hard.png")},        // another name of the program
+        {namedPng, namedPng},                  // a program that happens to be named .png
+        {namedPng, d.filePath("./prog.png")},  // the same path spelled otherwise
     };
     for (const QStringList& files : refused) {
         const AppRun r = runApp(QStringList{"--render"} << files);
@@ -244,6 +245,17 @@ TEST(HeadlessCommands, FailedRenderWriteKeepsThePreviousPicture) {
     EXPECT_TRUE(r.errLines[0].contains("out.png")) << r.errLines[0].toStdString();
     EXPECT_EQ(readFile(png), previous);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"out.png"}) << "no temporary file is left";
+}
+
+TEST(HeadlessCommands, DumpThatCannotBeWrittenFailsWithTheReason) {
+    const AppRun r = runApp({"--dump", kSample}, {}, [] {
+        const int full = ::open("/dev/full", O_WRONLY);
+        ::dup2(full, STDOUT_FILENO);
+    });
+    EXPECT_EQ(r.exitCode, 1);
+    ASSERT_EQ(r.errLines.size(), 1);
+    EXPECT_TRUE(r.errLines[0].contains("cannot write the dump: No space left on device"))
+        << r.errLines[0].toStdString();
 }
 
 // Every real program loads, dumps and renders, whatever its dialect.

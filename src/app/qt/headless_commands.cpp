@@ -1,9 +1,11 @@
 #include "app/qt/headless_commands.h"
 
 #include <QString>
+#include <cerrno>
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -81,9 +83,11 @@ int runDump(const HeadlessOptions& o, MessageSink& sink) {
         loadForCommand(engine, o, static_cast<float>(o.width), static_cast<float>(o.height));
     if (!status) return 1;
     if (*status == LoadStatus::Empty) return 0;
-    const std::string text = FormatPlotDump(engine.view, engine.displayList, surface);
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
-        printError("cannot write the dump");
+    const auto toStdout = [](std::string_view piece) {
+        return std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
+    };
+    if (!WritePlotDump(engine.view, engine.displayList, surface, toStdout) || std::fflush(stdout) != 0) {
+        printError(std::string("cannot write the dump: ") + std::strerror(errno));
         return 1;
     }
     return 0;
