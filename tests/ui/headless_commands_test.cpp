@@ -258,6 +258,24 @@ TEST(HeadlessCommands, DumpThatCannotBeWrittenFailsWithTheReason) {
         << r.errLines[0].toStdString();
 }
 
+// Under "ulimit -v" the load is refused with a message once the read would
+// pass what the limit leaves, instead of the process dying of a failed
+// allocation however much the machine has free.
+TEST(HeadlessCommands, EndlessInputIsRefusedWithinTheAddressSpaceLimit) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves more address space than the limit";
+#endif
+    const AppRun r = runApp({"--dump", "/dev/zero"}, {}, [] {
+        const rlimit limit{400 * 1024 * 1024, RLIM_INFINITY};
+        ::setrlimit(RLIMIT_AS, &limit);
+    });
+    EXPECT_EQ(r.exitCode, 1) << "-1 is a crash";
+    ASSERT_FALSE(r.errLines.isEmpty());
+    EXPECT_TRUE(r.errLines[0].startsWith("ファイルが大きすぎるため読み込めません"))
+        << r.errLines[0].toStdString();
+    EXPECT_TRUE(r.out.isEmpty());
+}
+
 // Every real program loads, dumps and renders, whatever its dialect.
 TEST(HeadlessCommands, EveryCorpusProgramDumpsAndRenders) {
     if (!QDir(kCorpus).exists()) GTEST_SKIP() << "no corpus at " << kCorpus.toStdString();
