@@ -1,5 +1,7 @@
 #include "app/headless_options.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdint>
 
@@ -22,6 +24,14 @@ bool readSize(const std::string& text, int maxSide, int& w, int& h) {
     const std::string_view all(text);
     return readInt(all.substr(0, x), w) && readInt(all.substr(x + 1), h) && w >= 1 && h >= 1 &&
            w <= maxSide && h <= maxSide;
+}
+
+bool EndsWithPng(std::string_view name) {
+    constexpr std::string_view kPng = ".png";
+    if (name.size() < kPng.size()) return false;
+    const std::string_view end = name.substr(name.size() - kPng.size());
+    return std::equal(end.begin(), end.end(), kPng.begin(),
+                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
 }
 
 class Parser {
@@ -69,7 +79,11 @@ public:
             return o_;
         }
         o_.file = positional[0];
-        if (render) o_.out = positional[1];
+        if (render) {
+            o_.out = positional[1];
+            // Also catches FILE and OUT given the wrong way round.
+            if (!EndsWithPng(o_.out)) fail("--render writes a PNG: OUT must end in .png, not " + o_.out);
+        }
         return o_;
     }
 

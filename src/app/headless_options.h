@@ -14,7 +14,7 @@ struct HeadlessOptions {
 
     Command command = Command::None;
     std::string file;
-    std::string out;  // the PNG of --render
+    std::string out;  // the PNG of --render, its name ending in .png in any case
     int width = 0;    // image pixels for --render, surface units for --dump
     int height = 0;
     bool incremental = false;

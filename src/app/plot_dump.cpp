@@ -1,14 +1,17 @@
 #include "app/plot_dump.h"
 
 #include <charconv>
-#include <cstddef>
+#include <string>
 
 namespace orca {
 namespace {
 
 class DumpWriter {
 public:
-    explicit DumpWriter(std::size_t lines) { text_.reserve(lines * 64); }
+    explicit DumpWriter(const DumpOutput& output) : output_(output) {
+        // The longest line: a tag and seven numbers of at most 32 characters.
+        text_.reserve(kPlotDumpPieceBytes + 8 * 33 + 1);
+    }
 
     template <typename T>
     DumpWriter& operator<<(T v) {
@@ -22,40 +25,50 @@ public:
         text_ += c;
         return *this;
     }
-    void end() { text_ += '\n'; }
-    std::string take() { return std::move(text_); }
+    // Ends the line; false once the output has failed.
+    bool end() {
+        text_ += '\n';
+        return text_.size() < kPlotDumpPieceBytes || flush();
+    }
+    bool flush() {
+        const bool written = text_.empty() || output_(text_);
+        text_.clear();
+        return written;
+    }
 
 private:
+    const DumpOutput& output_;
     std::string text_;
 };
 
 }  // namespace
 
-std::string FormatPlotDump(const ViewState& view, const DisplayList& list, const RecordingSurface& surface) {
+bool WritePlotDump(const ViewState& view, const DisplayList& list, const RecordingSurface& surface,
+                   const DumpOutput& output) {
     std::size_t drawOps = 0;
     for (const RecordingSurface::Op& op : surface.ops()) drawOps += op.kind != RecordingSurface::Op::kCls;
     const std::size_t pathItems = list.LineCount() + list.CircleCount();
     std::size_t gridLines = drawOps > pathItems ? drawOps - pathItems : 0;
 
-    DumpWriter out(1 + gridLines + pathItems);
+    DumpWriter out(output);
     out.tag('V') << view.XMax << view.XMin << view.YMax << view.YMin << view.PlotScale;
-    out.end();
+    if (!out.end()) return false;
     for (const RecordingSurface::Op& op : surface.ops()) {
         if (gridLines == 0) break;
         if (op.kind == RecordingSurface::Op::kCls) continue;
         out.tag('G') << op.a << op.b << op.c << op.d;
-        out.end();
+        if (!out.end()) return false;
         --gridLines;
     }
     for (const LineItem& l : list.lines) {
         out.tag('L') << l.X1 << l.Y1 << l.X2 << l.Y2 << l.ColorIndex << l.DrawStyle;
-        out.end();
+        if (!out.end()) return false;
     }
     for (const CircleItem& c : list.circles) {
         out.tag('C') << c.X << c.Y << c.Radius << c.ColorIndex << c.StartAngle << c.EndAngle << c.DrawStyle;
-        out.end();
+        if (!out.end()) return false;
     }
-    return out.take();
+    return out.flush();
 }
 
 }  // namespace orca

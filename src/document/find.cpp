@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "document/linear_search.h"
 #include "nc/message_sink.h"
 
 namespace orca {
@@ -35,16 +36,30 @@ void ToUpper(std::u32string& text) { std::transform(text.begin(), text.end(), te
 // 1-based position of the first occurrence beginning at start + 1 or later.
 std::size_t SearchDown(const std::u32string& hay, const std::u32string& key, std::size_t start) {
     if (start >= hay.size()) return 0;
-    const std::size_t found = hay.find(key, start);
-    return found == std::u32string::npos ? 0 : found + 1;
+    const auto found =
+        SearchLinear(hay.begin() + static_cast<std::ptrdiff_t>(start), hay.end(), key.begin(), key.end());
+    return found == hay.end() ? 0 : static_cast<std::size_t>(found - hay.begin()) + 1;
 }
 
-// 1-based position of the nearest occurrence beginning at start - 1 or before.
+// 1-based position of the nearest occurrence beginning at start - 1 or before:
+// the first occurrence of the reversed key in the text before its last
+// possible end, read backwards.
 std::size_t SearchUp(const std::u32string& hay, const std::u32string& key, std::size_t start) {
-    for (std::size_t p = start; p-- > 1;) {
-        if (hay.compare(p - 1, key.size(), key) == 0) return p;
-    }
-    return 0;
+    if (start < 2) return 0;
+    const std::size_t end = std::min(hay.size(), start - 2 + key.size());
+    const auto before = hay.rend() - static_cast<std::ptrdiff_t>(end);
+    const auto found = SearchLinear(before, hay.rend(), key.rbegin(), key.rend());
+    if (found == hay.rend()) return 0;
+    // found.base() is one past the match's last character.
+    return static_cast<std::size_t>(found.base() - hay.begin()) - key.size() + 1;
+}
+
+// What the not-found message shows of a search text: a long one is cut so
+// the message box still fits the screen.
+std::u32string ShownText(const std::u32string& text) {
+    constexpr std::size_t kShownCharacters = 40;
+    if (text.size() <= kShownCharacters) return text;
+    return text.substr(0, kShownCharacters) + U'…';
 }
 
 }  // namespace
@@ -61,7 +76,7 @@ char32_t FindUpper(char32_t c) {
 }
 
 std::string FindNotFoundMessage(const std::u32string& text) {
-    return "文字列 \"" + ToUtf8(text) + "\" が見つかりません。";
+    return "文字列 \"" + ToUtf8(ShownText(text)) + "\" が見つかりません。";
 }
 
 void FindNext_Sub(FindState& state, FindEditor& editor, MessageSink& messages) {

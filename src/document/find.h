@@ -34,7 +34,8 @@ public:
 // letters, Greek and Cyrillic; every other character is left as it is.
 char32_t FindUpper(char32_t c);
 
-// "文字列 "<text>" が見つかりません。" in UTF-8.
+// "文字列 "<text>" が見つかりません。" in UTF-8; a text longer than 40
+// characters shows its first 40 and "…".
 std::string FindNotFoundMessage(const std::u32string& text);
 
 // One search step from the caret, without wrap-around; selects the match or

@@ -1,10 +1,8 @@
 #include "document/load_memory.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
-#include "document/program_file.h"
 #include "nc/program_plot.h"
 
 namespace orca {
@@ -22,28 +20,6 @@ std::uint64_t LoadBytesFitting(std::uint64_t available) {
 
 bool LoadFitsMemory(const LoadSize& size, std::optional<std::uint64_t> available) {
     return !available || LoadMemoryNeed(size) <= *available;
-}
-
-std::optional<std::uint64_t> MemAvailableOf(std::string_view meminfo) {
-    constexpr std::string_view kKey = "MemAvailable:";
-    std::optional<std::uint64_t> found;
-    ForEachRecord(meminfo, [&](std::string_view line) {
-        if (found || !line.starts_with(kKey)) return;
-        line.remove_prefix(kKey.size());
-        while (!line.empty() && line.front() == ' ') line.remove_prefix(1);
-        std::uint64_t kilobytes = 0;
-        const auto [end, ec] = std::from_chars(line.data(), line.data() + line.size(), kilobytes);
-        const std::string_view unit(end, static_cast<std::size_t>(line.data() + line.size() - end));
-        if (ec == std::errc() && unit == " kB" && kilobytes <= UINT64_MAX / 1024) found = kilobytes * 1024;
-    });
-    return found;
-}
-
-std::optional<std::uint64_t> MemAvailableNow() {
-    ProgramFile file;
-    std::string text;
-    if (!file.open("/proc/meminfo") || !file.readRest(text)) return std::nullopt;
-    return MemAvailableOf(text);
 }
 
 std::string ByteSizeText(std::uint64_t bytes) {

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "document/available_memory.h"
 
 namespace orca {
 
@@ -26,12 +27,6 @@ std::uint64_t LoadBytesFitting(std::uint64_t available);
 // False only when the need is known to exceed what is available; an unknown
 // amount of free memory lets the load go ahead.
 bool LoadFitsMemory(const LoadSize& size, std::optional<std::uint64_t> available);
-
-// The "MemAvailable" line of /proc/meminfo text, in bytes.
-std::optional<std::uint64_t> MemAvailableOf(std::string_view meminfo);
-// The memory this machine has available now, when the system says.
-std::optional<std::uint64_t> MemAvailableNow();
-using AvailableMemory = std::function<std::optional<std::uint64_t>()>;
 
 // A size for the user: bytes, KB, MB or GB (binary multiples) with one decimal.
 std::string ByteSizeText(std::uint64_t bytes);

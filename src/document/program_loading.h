@@ -28,7 +28,7 @@ struct ProgramBytes {
 
 struct ReadLimits {
     // The memory free for the load; the file is refused when it needs more.
-    AvailableMemory availableMemory = MemAvailableNow;
+    AvailableMemory availableMemory = AvailableMemoryNow;
     // A file with a longer line is refused; 0 takes lines of any length.
     std::uint64_t maxLineBytes = 0;
 };

@@ -161,3 +161,46 @@ TEST(FindUpper, LettersOfEveryScriptInTheCodePage) {
     EXPECT_EQ(FindUpper(U'1'), U'1');
     EXPECT_EQ(FindUpper(U'÷'), U'÷');
 }
+
+TEST(FindNext, LongSearchTextIsShortenedInTheMessage) {
+    const std::u32string longKey = std::u32string(39, U'X') + U"穴" + U"Y";
+    Search s(U"G01 X1.", 0, longKey, kFindDown);
+    s.step();
+    ASSERT_EQ(s.sink.messages.size(), 1u);
+    EXPECT_EQ(s.sink.messages[0], "文字列 \"" + std::string(39, 'X') + "穴…\" が見つかりません。");
+    EXPECT_EQ(s.state.text, longKey) << "only the message is shortened";
+
+    const std::u32string forty(40, U'x');
+    EXPECT_EQ(FindNotFoundMessage(forty), "文字列 \"" + std::string(40, 'x') + "\" が見つかりません。");
+}
+
+// A long key that almost matches long lines everywhere: both directions find
+// the one real occurrence, however far from the caret.
+TEST(FindNext, LongAlmostMatchingKeyIsFoundInBothDirections) {
+    const std::u32string line = std::u32string(3000, U'X') + U"\r\n";
+    std::u32string text;
+    for (int i = 0; i < 20; ++i) text += line;
+    const std::u32string key = std::u32string(2000, U'X') + U"y";
+    const std::size_t at = 10 * line.size() + 500;
+    text.replace(at + 2000, 1, U"Y");
+
+    Search down(text, 0, key, kFindDown);
+    down.step();
+    EXPECT_EQ(down.editor.selStart, at);
+    EXPECT_EQ(down.editor.selLength, key.size());
+
+    Search up(text, text.size(), key, kFindUp);
+    up.step();
+    EXPECT_EQ(up.editor.selStart, at);
+    up.step();
+    EXPECT_EQ(up.sink.messages.size(), 1u);
+}
+
+// An upward match may reach past the caret; only its beginning is bounded.
+TEST(FindNext, UpwardMatchMayEndAfterTheCaret) {
+    Search s(U"abcabc", 2, U"abca", kFindUp);
+    s.step();
+    EXPECT_EQ(s.editor.selStart, 0u);
+    EXPECT_EQ(s.editor.selLength, 4u);
+    EXPECT_TRUE(s.sink.messages.empty());
+}

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace orca {
 namespace {
 
@@ -45,6 +48,24 @@ TEST(HeadlessOptions, DumpHasItsOwnWindowDefault) {
     const HeadlessOptions w = ParseHeadlessOptions({"--dump", "a.nc", "--window", "4000x3000"});
     EXPECT_EQ(w.width, 4000);
     EXPECT_EQ(w.height, 3000);
+}
+
+TEST(HeadlessOptions, RenderWritesOnlyToAPngName) {
+    for (const std::string out : {"a.png", "A.PNG", "dir.nc/b.Png", ".png"}) {
+        const HeadlessOptions o = ParseHeadlessOptions({"--render", "a.nc", out});
+        EXPECT_TRUE(o.error.empty()) << out << ": " << o.error;
+        EXPECT_EQ(o.out, out);
+    }
+    // The program given as the picture, the two swapped, a device, no name.
+    for (const auto& [file, out] : std::vector<std::pair<std::string, std::string>>{{"prog.nc", "prog.nc"},
+                                                                                    {"old.png", "prog.nc"},
+                                                                                    {"a.nc", "/dev/full"},
+                                                                                    {"a.nc", "png"},
+                                                                                    {"a.nc", "a.png.nc"},
+                                                                                    {"a.nc", "a.png "}}) {
+        const HeadlessOptions o = ParseHeadlessOptions({"--render", file, out});
+        EXPECT_NE(o.error.find("OUT must end in .png"), std::string::npos) << out;
+    }
 }
 
 TEST(HeadlessOptions, BadCommandLinesSayWhatIsWrong) {

@@ -41,21 +41,6 @@ TEST(LoadMemory, LinesAreCountedWithTheLongest) {
     EXPECT_EQ(CountLines(std::string(3000, 'x') + "\r\n").longest, 3000u);
 }
 
-TEST(LoadMemory, MemAvailableIsReadFromMeminfo) {
-    const std::string meminfo =
-        "MemTotal:       24305248 kB\nMemFree:        21130724 kB\nMemAvailable:   22735832 kB\n"
-        "Buffers:          123 kB\n";
-    EXPECT_EQ(MemAvailableOf(meminfo), 22735832ull * 1024);
-    EXPECT_EQ(MemAvailableOf("MemTotal: 1 kB\n"), std::nullopt) << "an old kernel";
-    EXPECT_EQ(MemAvailableOf("MemAvailable: lots\n"), std::nullopt);
-    EXPECT_EQ(MemAvailableOf("MemAvailable: 12 MB\n"), std::nullopt);
-    EXPECT_EQ(MemAvailableOf("MemAvailable: 99999999999999999999 kB\n"), std::nullopt);
-    EXPECT_EQ(MemAvailableOf(""), std::nullopt);
-    // This machine answers, with something.
-    ASSERT_TRUE(MemAvailableNow().has_value());
-    EXPECT_GT(*MemAvailableNow(), 0u);
-}
-
 TEST(LoadMemory, SizesAreWrittenForTheUser) {
     EXPECT_EQ(ByteSizeText(0), "0 バイト");
     EXPECT_EQ(ByteSizeText(1023), "1023 バイト");

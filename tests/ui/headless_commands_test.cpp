@@ -1,10 +1,15 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "nc/message_sink.h"
 
@@ -22,9 +27,12 @@ struct AppRun {
 };
 
 // Runs the program's headless command, `input` written to its standard
-// input (a pipe); a run that does not end in time fails.
-AppRun runApp(const QStringList& args, const QByteArray& input = {}) {
+// input (a pipe) and `inChild` run in the child before the program starts
+// (limits, say); a run that does not end in time fails.
+AppRun runApp(const QStringList& args, const QByteArray& input = {},
+              const std::function<void()>& inChild = {}) {
     QProcess p;
+    if (inChild) p.setChildProcessModifier(inChild);
     p.start(QStringLiteral(ORCA_APP_BINARY), args);
     p.write(input);
     p.closeWriteChannel();
@@ -171,6 +179,101 @@ TEST(HeadlessCommands, ProgramFromAPipeIsReadWhole) {
     const AppRun fromPipe = runApp({"--dump", "/dev/stdin"}, program);
     EXPECT_EQ(fromPipe.exitCode, 0);
     EXPECT_EQ(fromPipe.out, fromFile.out);
+}
+
+TEST(HeadlessCommands, RenderNeverWritesOverTheProgram) {
+    QTemporaryDir dir;
+    const QDir d(dir.path());
+    const QByteArray program = readFile(kSample);
+    const QString prog = writeFile(dir, "prog.nc", program);
+    const QString oldPng = writeFile(dir, "old.png", "old picture");
+    const QString namedPng = writeFile(dir, "prog.png", program);
+    ASSERT_TRUE(QFile::link(prog, d.filePath("link.png")));
+    ASSERT_EQ(::link(prog.toLocal8Bit().constData(), d.filePath("hard.png").toLocal8Bit().constData()), 0);
+    const QList<QStringList> refused = {
+        {prog, prog},                          // the program named as the picture
+        {oldPng, prog},                        // the two swapped
+        {prog, d.filePath("link.png")},        // a link to the program
+        {prog, d.filePath("hard.png")},        // another name of the program
+        {namedPng, namedPng},                  // a program that happens to be named .png
+        {namedPng, d.filePath("./prog.png")},  // the same path spelled otherwise
+    };
+    for (const QStringList& files : refused) {
+        const AppRun r = runApp(QStringList{"--render"} << files);
+        EXPECT_EQ(r.exitCode, 2) << files.join(' ').toStdString();
+        EXPECT_EQ(r.errLines.size(), 1) << files.join(' ').toStdString();
+    }
+    EXPECT_EQ(readFile(prog), program);
+    EXPECT_EQ(readFile(namedPng), program);
+    EXPECT_EQ(readFile(oldPng), "old picture");
+
+    const QString upper = d.filePath("OUT.PNG");
+    EXPECT_EQ(runApp({"--render", prog, upper}).exitCode, 0);
+    EXPECT_EQ(QImage(upper).size(), QSize(1200, 800));
+}
+
+TEST(HeadlessCommands, RenderRefusesAnOutputThatIsNotARegularFile) {
+    QTemporaryDir dir;
+    const QDir d(dir.path());
+    const QString fifo = d.filePath("fifo.png");
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(d.mkdir("folder.png"));
+    ASSERT_TRUE(QFile::link("/dev/full", d.filePath("full.png")));
+    for (const QString& out : {fifo, d.filePath("folder.png"), d.filePath("full.png")}) {
+        const AppRun r = runApp({"--render", kSample, out});
+        EXPECT_EQ(r.exitCode, 1) << out.toStdString();
+        ASSERT_EQ(r.errLines.size(), 1) << out.toStdString();
+        EXPECT_TRUE(r.errLines[0].contains(out)) << r.errLines[0].toStdString();
+    }
+    struct stat st {};
+    ASSERT_EQ(::stat(fifo.toLocal8Bit().constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode)) << "the FIFO is left as it was";
+}
+
+// A write cut short by a file-size limit (as by a full disk) is reported and
+// the picture already there stays whole.
+TEST(HeadlessCommands, FailedRenderWriteKeepsThePreviousPicture) {
+    QTemporaryDir dir;
+    const QByteArray previous = "the previous picture";
+    const QString png = writeFile(dir, "out.png", previous);
+    const AppRun r = runApp({"--render", kSample, png}, {}, [] {
+        const rlimit limit{1024, 1024};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    EXPECT_EQ(r.exitCode, 1) << "-1 is a crash";
+    ASSERT_EQ(r.errLines.size(), 1);
+    EXPECT_TRUE(r.errLines[0].contains("out.png")) << r.errLines[0].toStdString();
+    EXPECT_EQ(readFile(png), previous);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"out.png"}) << "no temporary file is left";
+}
+
+TEST(HeadlessCommands, DumpThatCannotBeWrittenFailsWithTheReason) {
+    const AppRun r = runApp({"--dump", kSample}, {}, [] {
+        const int full = ::open("/dev/full", O_WRONLY);
+        ::dup2(full, STDOUT_FILENO);
+    });
+    EXPECT_EQ(r.exitCode, 1);
+    ASSERT_EQ(r.errLines.size(), 1);
+    EXPECT_TRUE(r.errLines[0].contains("cannot write the dump: No space left on device"))
+        << r.errLines[0].toStdString();
+}
+
+// Under "ulimit -v" the load is refused with a message once the read would
+// pass what the limit leaves, instead of the process dying of a failed
+// allocation however much the machine has free.
+TEST(HeadlessCommands, EndlessInputIsRefusedWithinTheAddressSpaceLimit) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves more address space than the limit";
+#endif
+    const AppRun r = runApp({"--dump", "/dev/zero"}, {}, [] {
+        const rlimit limit{400 * 1024 * 1024, RLIM_INFINITY};
+        ::setrlimit(RLIMIT_AS, &limit);
+    });
+    EXPECT_EQ(r.exitCode, 1) << "-1 is a crash";
+    ASSERT_FALSE(r.errLines.isEmpty());
+    EXPECT_TRUE(r.errLines[0].startsWith("ファイルが大きすぎるため読み込めません"))
+        << r.errLines[0].toStdString();
+    EXPECT_TRUE(r.out.isEmpty());
 }
 
 // Every real program loads, dumps and renders, whatever its dialect.

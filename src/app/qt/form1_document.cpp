@@ -53,7 +53,7 @@ void Form1::loadDocument(const std::string& path, LoadRoute route) {
     if (refusedDuringLoad()) return;
     const QScopedValueRollback<bool> loading(loading_, true);
     stopRunningDraw();
-    ProgramBytes file = ReadProgramFile(path, {MemAvailableNow, kEditorMaxLineBytes});
+    ProgramBytes file = ReadProgramFile(path, {AvailableMemoryNow, kEditorMaxLineBytes});
     if (!file.ok() && !file.openFailed) {
         messages_.showMessage(file.error);
         return;

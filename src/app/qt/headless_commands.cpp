@@ -1,8 +1,11 @@
 #include "app/qt/headless_commands.h"
 
 #include <QString>
+#include <cerrno>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +13,8 @@
 #include "app/headless_options.h"
 #include "app/plot_dump.h"
 #include "app/qt/entry_points.h"
+#include "app/qt/png_file.h"
+#include "app/render_output.h"
 #include "app/ui/raster_surface.h"
 #include "document/program_loading.h"
 #include "document/qt/cp932_codec.h"
@@ -62,8 +67,9 @@ int runRender(const HeadlessOptions& o, MessageSink& sink) {
     const float w = static_cast<float>(o.width) * kTwipsPerPixel;
     const float h = static_cast<float>(o.height) * kTwipsPerPixel;
     if (!loadForCommand(engine, o, w, h)) return 1;
-    if (!surface.image().save(QString::fromStdString(o.out), "PNG")) {
-        printError("cannot write " + o.out);
+    const std::string failure = WritePngFile(surface.image(), o.out);
+    if (!failure.empty()) {
+        printError("cannot write " + o.out + ": " + failure);
         return 1;
     }
     return 0;
@@ -77,9 +83,11 @@ int runDump(const HeadlessOptions& o, MessageSink& sink) {
         loadForCommand(engine, o, static_cast<float>(o.width), static_cast<float>(o.height));
     if (!status) return 1;
     if (*status == LoadStatus::Empty) return 0;
-    const std::string text = FormatPlotDump(engine.view, engine.displayList, surface);
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
-        printError("cannot write the dump");
+    const auto toStdout = [](std::string_view piece) {
+        return std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
+    };
+    if (!WritePlotDump(engine.view, engine.displayList, surface, toStdout) || std::fflush(stdout) != 0) {
+        printError(std::string("cannot write the dump: ") + std::strerror(errno));
         return 1;
     }
     return 0;
@@ -99,6 +107,15 @@ int RunHeadlessCommand(int argc, char** argv) {
         printError(o.error);
         return 2;
     }
+    if (o.command == HeadlessOptions::Command::Render) {
+        if (const auto refusal = CheckRenderOutput(o.file, o.out)) {
+            printError(refusal->message);
+            return refusal->exitCode;
+        }
+    }
+    // Past a file-size limit a write then fails (EFBIG) and is reported,
+    // instead of the signal ending the process without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     StderrMessageSink sink;
     return o.command == HeadlessOptions::Command::Render ? runRender(o, sink) : runDump(o, sink);
 }

@@ -1,0 +1,106 @@
+#include "document/available_memory.h"
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <charconv>
+
+#include "document/program_file.h"
+#include "nc/program_plot.h"
+
+namespace orca {
+namespace {
+
+std::optional<std::uint64_t> NumberOf(std::string_view text) {
+    std::uint64_t value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || text.empty()) return std::nullopt;
+    const std::string_view rest(end, static_cast<std::size_t>(text.data() + text.size() - end));
+    return rest.empty() || rest == "\n" ? std::optional(value) : std::nullopt;
+}
+
+std::optional<std::uint64_t> Least(std::optional<std::uint64_t> a, std::optional<std::uint64_t> b) {
+    if (!a) return b;
+    if (!b) return a;
+    return std::min(*a, *b);
+}
+
+std::optional<std::string> ReadWhole(const std::string& path) {
+    ProgramFile file;
+    std::string text;
+    if (!file.open(path) || !file.readRest(text)) return std::nullopt;
+    return text;
+}
+
+std::optional<std::uint64_t> AddressSpaceLimitNow() {
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return std::nullopt;
+    return limit.rlim_cur;
+}
+
+}  // namespace
+
+std::optional<std::uint64_t> ProcKilobytesOf(std::string_view text, std::string_view key) {
+    std::optional<std::uint64_t> found;
+    ForEachRecord(text, [&](std::string_view line) {
+        if (found || !line.starts_with(key) || !line.substr(key.size()).starts_with(':')) return;
+        line.remove_prefix(key.size() + 1);
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+        std::uint64_t kilobytes = 0;
+        const auto [end, ec] = std::from_chars(line.data(), line.data() + line.size(), kilobytes);
+        const std::string_view unit(end, static_cast<std::size_t>(line.data() + line.size() - end));
+        if (ec == std::errc() && unit == " kB" && kilobytes <= UINT64_MAX / 1024) found = kilobytes * 1024;
+    });
+    return found;
+}
+
+std::optional<std::uint64_t> AddressSpaceRoom(std::optional<std::uint64_t> limit,
+                                              std::optional<std::uint64_t> virtualSize) {
+    if (!limit) return std::nullopt;
+    const std::uint64_t used = virtualSize.value_or(0);
+    return *limit > used ? *limit - used : 0;
+}
+
+std::optional<std::string> CgroupPathOf(std::string_view procCgroup) {
+    std::optional<std::string> path;
+    ForEachRecord(procCgroup, [&](std::string_view line) {
+        if (path || !line.starts_with("0::/")) return;
+        line.remove_prefix(3);
+        if ((std::string(line) + '/').find("/../") == std::string::npos) path = std::string(line);
+    });
+    return path;
+}
+
+std::optional<std::uint64_t> CgroupRoomOf(std::string_view memoryMax, std::string_view memoryCurrent) {
+    const auto max = NumberOf(memoryMax);
+    const auto current = NumberOf(memoryCurrent);
+    if (!max) return std::nullopt;
+    const std::uint64_t used = current.value_or(0);
+    return *max > used ? *max - used : 0;
+}
+
+std::optional<std::uint64_t> AvailableMemoryOf(const ReadSystemFile& read,
+                                               std::optional<std::uint64_t> addressSpaceLimit) {
+    const auto text = [&read](const std::string& path) { return read(path).value_or(std::string()); };
+    std::optional<std::uint64_t> least = ProcKilobytesOf(text("/proc/meminfo"), "MemAvailable");
+    least = Least(least,
+                  AddressSpaceRoom(addressSpaceLimit, ProcKilobytesOf(text("/proc/self/status"), "VmSize")));
+    // A limit of any cgroup above the process's own binds it as well.
+    if (auto path = CgroupPathOf(text("/proc/self/cgroup"))) {
+        for (;;) {
+            const std::string dir = "/sys/fs/cgroup" + (*path == "/" ? std::string() : *path);
+            if (const auto max = read(dir + "/memory.max")) {
+                least = Least(least, CgroupRoomOf(*max, text(dir + "/memory.current")));
+            }
+            if (*path == "/") break;
+            path->resize(std::max<std::size_t>(path->rfind('/'), 1));
+        }
+    }
+    return least;
+}
+
+std::optional<std::uint64_t> AvailableMemoryNow() {
+    return AvailableMemoryOf(ReadWhole, AddressSpaceLimitNow());
+}
+
+}  // namespace orca
