@@ -42,9 +42,44 @@ TEST_F(SaveTest, SaveAsDialogIsSetUpAsTheCommandDescribes) {
                                                        "NC ﾌｧｲﾙ (*.nc) (*.nc)"}));
     EXPECT_TRUE(r.mode.save);
     EXPECT_TRUE(r.mode.confirmOverwrite);
-    // The dialog starts with the name chosen last time.
+    // The dialog proposes the document's name.
     EXPECT_EQ(r.fileName, dir() + "/first.nc");
     EXPECT_EQ(form().documentPath(), dir() + "/first.nc");
+}
+
+// Open and Save As start where the user works: the document's folder, else
+// the folder last chosen in either dialog, else the current folder; Save As
+// proposes the document's own name.
+TEST_F(SaveTest, DialogsStartInTheFolderOfTheWork) {
+    const std::string current = QDir::currentPath().toStdString();
+    QDir(QString::fromStdString(dir())).mkpath("a");
+    QDir(QString::fromStdString(dir())).mkpath("b");
+    const std::string inA = writeFile("a/prog.nc", "G90\nG01 X1.\n");
+    started();
+
+    dialogs_.answer(std::vector<std::string>{});
+    form().mnuOpen_Click();
+    dialogs_.answer(std::optional<std::string>());
+    form().mnuNameSave_Click();
+    EXPECT_EQ(dialogs_.fileRequests()[0].initialDir, current);
+    EXPECT_EQ(dialogs_.fileRequests()[1].initialDir, current);
+    EXPECT_EQ(dialogs_.fileRequests()[1].fileName, "");
+
+    dialogs_.answer(std::vector<std::string>{dir() + "/b/missing.nc"});
+    dialogs_.answer(MsgAnswer::Cancel);
+    form().mnuOpen_Click();
+    dialogs_.answer(std::optional<std::string>());
+    form().mnuNameSave_Click();
+    EXPECT_EQ(dialogs_.fileRequests()[3].initialDir, dir() + "/b") << "the folder last chosen";
+
+    form().richCode_OLEDragDrop({QString::fromStdString(inA)});
+    dialogs_.answer(std::vector<std::string>{});
+    form().mnuOpen_Click();
+    dialogs_.answer(std::optional<std::string>());
+    form().mnuNameSave_Click();
+    EXPECT_EQ(dialogs_.fileRequests()[4].initialDir, dir() + "/a");
+    EXPECT_EQ(dialogs_.fileRequests()[5].initialDir, dir() + "/a");
+    EXPECT_EQ(dialogs_.fileRequests()[5].fileName, inA);
 }
 
 TEST_F(SaveTest, OverwriteSaveAsksThenWritesTheText) {

@@ -149,6 +149,10 @@ private:
     void loadDocument(const std::string& path, LoadRoute route);
     void FileTextDsp_Sub(const std::string& path, std::string bytes);
     void enableSaveCommands();
+    // Where the Open and Save As dialogs start: the document's folder, else
+    // the folder last chosen in either, else the current folder.
+    std::string dialogFolder() const;
+    void rememberDialogFolder(const std::string& chosen);
 
     // The question before an edit would be lost; true to go on.
     bool keepEditsOrDiscard();
@@ -192,7 +196,7 @@ private:
     bool hasDocumentPath_ = false;
     TextEncoding encoding_ = TextEncoding::Cp932;
     bool utf8Repaired_ = false;  // the text's U+FFFD may stand for bytes the file held
-    std::string lastSaveName_;
+    std::string lastDialogFolder_;
 };
 
 }  // namespace orca

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QScopedValueRollback>
 
@@ -125,9 +126,21 @@ void Form1::mnuOpen_Click() {
     args.kindOption = 1;
     args.commonOption = 1;
     args.style = 1;
+    args.initialDir = dialogFolder();
     const std::string chosen = ShowFileDlg(dialogs_, args, QDir::currentPath().toStdString());
     if (chosen.empty() || chosen == kFileDlgError) return;
+    rememberDialogFolder(chosen);
     loadDocument(chosen, LoadRoute::Open);
+}
+
+std::string Form1::dialogFolder() const {
+    if (hasDocumentPath_)
+        return QFileInfo(QString::fromStdString(documentPath_)).absolutePath().toStdString();
+    return lastDialogFolder_.empty() ? QDir::currentPath().toStdString() : lastDialogFolder_;
+}
+
+void Form1::rememberDialogFolder(const std::string& chosen) {
+    lastDialogFolder_ = QFileInfo(QString::fromStdString(chosen)).absolutePath().toStdString();
 }
 
 void Form1::mnuLine99_Click(int index) {

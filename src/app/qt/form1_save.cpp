@@ -45,13 +45,14 @@ bool Form1::saveAs() {
     stopRunningDraw();
     FileDialogRequest request;
     request.title = "名前を付けて保存";
-    request.fileName = lastSaveName_;
+    request.initialDir = dialogFolder();
+    if (hasDocumentPath_) request.fileName = documentPath_;
     request.nameFilters = saveAsFilters();
     request.mode.save = true;
     request.mode.confirmOverwrite = true;
     const std::optional<std::string> chosen = dialogs_.saveFile(request);
     if (!chosen) return false;
-    lastSaveName_ = *chosen;
+    rememberDialogFolder(*chosen);
     documentPath_ = *chosen;
     hasDocumentPath_ = true;
     if (!writeDocument(documentPath_)) return false;
