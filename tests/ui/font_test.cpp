@@ -1,3 +1,8 @@
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QListView>
+
+#include "app/qt/user_dialogs.h"
 #include "form1_fixture.h"
 
 namespace orca::test {
@@ -61,6 +66,37 @@ TEST_F(Form1Test, CancelledFontDialogChangesNothing) {
     form().mnuFont_Click();
     EXPECT_EQ(form().richCode().paneFont().family().toStdString(), "MS ゴシック");
     EXPECT_EQ(settingsText(), before);
+}
+
+// Picking another face in the dialog keeps the style shown so far: some
+// faces list an oblique style first, and a plain OK must not turn the
+// editor italic.
+TEST(FontDialog, AnotherFaceKeepsTheWeightAndSlant) {
+    const QString face = "DejaVu Sans Mono";
+    const QString from = "DejaVu Sans";
+    for (const QString& f : {face, from}) {
+        if (!QFontDatabase::families().contains(f)) GTEST_SKIP() << "no " << f.toStdString();
+    }
+    for (const bool bold : {false, true}) {
+        QFont initial(from);
+        initial.setPointSizeF(10);
+        initial.setBold(bold);
+        QFontDialog dialog;
+        PrepareFontDialog(dialog, initial);
+        EXPECT_FALSE(dialog.currentFont().italic()) << "the start shows the font's own style";
+        EXPECT_EQ(dialog.currentFont().bold(), bold);
+        QListView* families = dialog.findChildren<QListView*>().value(0);
+        ASSERT_NE(families, nullptr);
+        const QModelIndexList rows = families->model()->match(families->model()->index(0, 0), Qt::DisplayRole,
+                                                              face, 1, Qt::MatchExactly);
+        ASSERT_EQ(rows.size(), 1);
+        families->setCurrentIndex(rows[0]);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(dialog.currentFont().family(), face);
+        EXPECT_FALSE(dialog.currentFont().italic()) << bold;
+        EXPECT_EQ(dialog.currentFont().bold(), bold);
+        EXPECT_EQ(dialog.currentFont().pointSizeF(), 10.0);
+    }
 }
 
 }  // namespace

@@ -4,8 +4,13 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QListView>
 #include <QMessageBox>
+#include <climits>
+#include <cstdlib>
+#include <memory>
 
 namespace orca {
 namespace {
@@ -110,11 +115,66 @@ std::optional<std::string> QtUserDialogs::saveFile(const FileDialogRequest& requ
     return std::nullopt;
 }
 
+namespace {
+
+// The style of `family` nearest to `weight` and `slant`: the slant first,
+// then the closest weight.
+QString nearestStyle(const QString& family, int weight, bool italic) {
+    QString best;
+    int bestDistance = INT_MAX;
+    for (const QString& style : QFontDatabase::styles(family)) {
+        // An oblique style slants as an italic one does (QFontDatabase::italic
+        // knows only italic styles).
+        const QFont styled = QFontDatabase::font(family, style, 10);
+        const int distance = (styled.italic() != italic ? 10000 : 0) + std::abs(styled.weight() - weight);
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = style;
+        }
+    }
+    return best;
+}
+
+// Selects in the dialog's style list (the second list in it) the style of
+// `family` nearest to the weight and slant of `like`.
+void selectNearestStyle(QFontDialog& dialog, const QString& family, const QFont& like) {
+    QListView* styles = dialog.findChildren<QListView*>().value(1);
+    if (!styles) return;
+    const QModelIndexList rows =
+        styles->model()->match(styles->model()->index(0, 0), Qt::DisplayRole,
+                               nearestStyle(family, like.weight(), like.italic()), 1, Qt::MatchExactly);
+    if (!rows.isEmpty()) styles->setCurrentIndex(rows[0]);
+}
+
+}  // namespace
+
+void PrepareFontDialog(QFontDialog& dialog, const QFont& initial) {
+    // The dialog picks a face's first style where it finds no style of the
+    // font's name, an oblique one for some faces: the style is chosen here,
+    // at the start and whenever the user picks another face, by the weight
+    // and slant shown so far.
+    dialog.setCurrentFont(initial);
+    selectNearestStyle(dialog, dialog.currentFont().family(), initial);
+    auto shown = std::make_shared<QFont>(initial);
+    QObject::connect(&dialog, &QFontDialog::currentFontChanged, &dialog, [&dialog, shown](const QFont& font) {
+        const QFont before = *shown;
+        *shown = font;
+        if (font.family() == before.family()) return;
+        shown->setWeight(before.weight());
+        shown->setItalic(before.italic());
+        // Once the dialog has finished its own update for the new face.
+        QMetaObject::invokeMethod(
+            &dialog,
+            [&dialog, family = font.family(), before] { selectNearestStyle(dialog, family, before); },
+            Qt::QueuedConnection);
+    });
+}
+
 std::optional<QFont> QtUserDialogs::chooseFont(const QFont& initial) {
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, owner_);
-    if (!ok) return std::nullopt;
-    return chosen;
+    QFontDialog dialog(owner_);
+    PrepareFontDialog(dialog, initial);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.selectedFont();
 }
 
 int QtUserDialogs::runModal(QDialog& dialog) { return dialog.exec(); }

@@ -9,6 +9,7 @@
 #include "document/file_dialog_request.h"
 
 class QDialog;
+class QFontDialog;
 class QWidget;
 
 namespace orca {
@@ -43,6 +44,9 @@ public:
 };
 
 // The real dialogs: QMessageBox, QFileDialog, QFontDialog and QDialog::exec.
+// The font dialog as the font command shows it, starting on `initial`.
+void PrepareFontDialog(QFontDialog& dialog, const QFont& initial);
+
 class QtUserDialogs : public UserDialogs {
 public:
     void setOwner(QWidget* owner) { owner_ = owner; }
