@@ -42,7 +42,10 @@ void exercise(SettingsFile& settings) {
     std::vector<std::string> expected = before;
     expected.insert(expected.begin(), added);
     expected.resize(std::min<std::size_t>(expected.size(), 5));
-    require(HistoryList(settings) == expected, "the moved entries read back unchanged");
+    // Keys past the end of the old list (after a gap) may now continue it.
+    const std::vector<std::string> after = HistoryList(settings);
+    require(after.size() >= expected.size() && std::equal(expected.begin(), expected.end(), after.begin()),
+            "the moved entries read back unchanged");
 }
 
 }  // namespace
