@@ -12,6 +12,7 @@
 #include "app/qt/user_dialogs.h"
 #include "app/ui/editor_pane.h"
 #include "bench_programs.h"
+#include "document/qt/cp932_codec.h"
 
 namespace orca {
 namespace {
@@ -53,7 +54,8 @@ void BM_WindowLoadMillionLines(benchmark::State& state) {
     const std::string path = dir.path().toStdString() + "/million.nc";
     std::ofstream(path, std::ios::binary) << MillionLineProgram();
     NoDialogs dialogs;
-    Form1 form(SettingsFile(dir.path().toStdString() + "/settings.ini"), dialogs);
+    const QtTextCodec codec;
+    Form1 form(SettingsFile(dir.path().toStdString() + "/settings.ini", codec), dialogs);
     form.resize(1600, 1000);
     form.show();
     for (auto _ : state) {

@@ -1,14 +1,11 @@
 #include "fuzz_targets.h"
 
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
-#include "app/settings_file.h"
 #include "document/text_encoding.h"
 #include "geometry/guarded.h"
 #include "nc/line_words.h"
@@ -92,25 +89,6 @@ void WholeProgramPasses(const std::uint8_t* data, std::size_t size) {
                     std::isfinite(c.StartAngle) && std::isfinite(c.EndAngle),
                 "circle item");
     }
-}
-
-void SettingsReader(const std::uint8_t* data, std::size_t size) {
-    char path[] = "/tmp/orca-fuzz-settings-XXXXXX";
-    const int fd = mkstemp(path);
-    if (fd < 0) return;
-    const bool written = write(fd, data, size) == static_cast<ssize_t>(size);
-    close(fd);
-    if (written) {
-        SettingsFile settings(path);
-        const EditorFontSetting font = FontRead_Sub(settings);
-        require(font.name.find_first_of("\r\n") == std::string::npos, "a value is one line");
-        HouganRead_Sub(settings);
-        WindowStateRead(settings);
-        for (const std::string& entry : HistoryList(settings)) require(!entry.empty(), "history entry");
-        HistoryWrite_Sub(settings, "/tmp/fuzz.nc");
-        require(!HistoryList(settings).empty(), "written history is read back");
-    }
-    unlink(path);
 }
 
 }  // namespace orca::fuzz

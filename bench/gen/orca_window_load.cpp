@@ -10,6 +10,7 @@
 #include "app/qt/form1.h"
 #include "app/qt/user_dialogs.h"
 #include "app/ui/editor_pane.h"
+#include "document/qt/cp932_codec.h"
 
 namespace {
 
@@ -39,7 +40,8 @@ int main(int argc, char** argv) {
     orca::InstallFontSubstitutes();
     QTemporaryDir settingsDir;
     PrintingDialogs dialogs;
-    orca::Form1 form(orca::SettingsFile(settingsDir.path().toStdString() + "/settings.ini"), dialogs);
+    const orca::QtTextCodec codec;
+    orca::Form1 form(orca::SettingsFile(settingsDir.path().toStdString() + "/settings.ini", codec), dialogs);
 
     QElapsedTimer timer;
     timer.start();

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/settings_value.h"
 #include "document/program_file.h"
 #include "nc/number_rule.h"
 
@@ -107,11 +108,15 @@ bool entriesFit(std::string_view section, const std::vector<IniEntry>& entries) 
 
 std::string SettingsFile::text() const { return readStored(path_).text; }
 
-std::optional<std::string> SettingsFile::lookup(std::string_view section, std::string_view key) const {
-    const std::string now = text();
-    const auto value = IniLookup(now, section, key);
+std::optional<std::string> SettingsFile::valueIn(std::string_view text, std::string_view section,
+                                                 std::string_view key) const {
+    const auto value = IniLookup(text, section, key);
     if (!value) return std::nullopt;
-    return std::string(*value);
+    return SettingsValueText(*value, *codec_);
+}
+
+std::optional<std::string> SettingsFile::lookup(std::string_view section, std::string_view key) const {
+    return valueIn(text(), section, key);
 }
 
 std::string SettingsFile::readString(std::string_view section, std::string_view key,
@@ -179,8 +184,10 @@ bool SettingsFile::update(std::string_view section, const Change& change) {
         (stored.state == StoredFile::Regular && ::access(target.c_str(), W_OK) != 0)) {
         return false;
     }
-    const std::optional<std::vector<IniEntry>> entries = change(stored.text);
-    if (!entries || !entriesFit(section, *entries)) return false;
+    std::optional<std::vector<IniEntry>> entries = change(stored.text);
+    if (!entries) return false;
+    for (IniEntry& entry : *entries) entry.value = SettingsValueBytes(entry.value, *codec_);
+    if (!entriesFit(section, *entries)) return false;
     const std::string next = IniAssign(stored.text, section, *entries);
     if (stored.state == StoredFile::Regular && next == stored.text) return true;
     // A file that would grow past the cap could no longer be read.

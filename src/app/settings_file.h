@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/ini_text.h"
+#include "document/text_encoding.h"
 
 namespace orca {
 
@@ -19,17 +20,23 @@ namespace orca {
 // file) reads as an empty file and is never replaced. A write rewrites the
 // file through a temporary file in the same folder, so a failed write leaves
 // the old file whole; it never throws and returns false when the setting was
-// not kept (callers may ignore that).
+// not kept (callers may ignore that). Values are read and written as UTF-8
+// text and stored as settings_value.h says, through `codec`, which must
+// outlive the file object.
 class SettingsFile {
 public:
     static constexpr std::size_t kMaxSettingsBytes = 1 << 20;
 
-    explicit SettingsFile(std::string path) : path_(std::move(path)) {}
+    SettingsFile(std::string path, const TextCodec& codec) : path_(std::move(path)), codec_(&codec) {}
 
     const std::string& path() const { return path_; }
 
-    // The whole text of the file; empty when there is none to read.
+    // The whole text of the file as stored; empty when there is none to read.
     std::string text() const;
+    // The value of `key` in `section` of `text` (as text() gives it), or
+    // nothing when either is missing.
+    std::optional<std::string> valueIn(std::string_view text, std::string_view section,
+                                       std::string_view key) const;
 
     // The whole value.
     std::string readString(std::string_view section, std::string_view key, std::string_view fallback) const;
@@ -45,8 +52,9 @@ public:
     bool writeString(std::string_view section, std::string_view key, std::string_view value);
     bool writeInt(std::string_view section, std::string_view key, int value);
     bool writeBool(std::string_view section, std::string_view key, bool value);
-    // Several keys of one section in one rewrite of the file. Names and
-    // values holding a line break are refused.
+    // Several keys of one section in one rewrite of the file; every other
+    // line stays as it was, byte for byte. Names and values holding a line
+    // break are refused.
     bool writeEntries(std::string_view section, const std::vector<IniEntry>& entries);
 
     // The entries to set, worked out from the file's text; nothing to leave
@@ -62,6 +70,7 @@ private:
     std::optional<std::string> lookup(std::string_view section, std::string_view key) const;
 
     std::string path_;
+    const TextCodec* codec_;
 };
 
 // How a boolean is written.
@@ -96,8 +105,9 @@ bool WindowStateWrite(SettingsFile& settings, int state);
 // missing or empty one.
 std::vector<std::string> HistoryList(const SettingsFile& settings);
 // Puts `path` at the head of the list unless it is listed already (compared
-// exactly, letter case included), in which case nothing is written. A sixth
-// path drops the oldest. True when the list was written.
+// exactly as text, letter case included, whichever encoding stores it), in
+// which case nothing is written. A sixth path drops the oldest. True when
+// the list was written.
 bool HistoryWrite_Sub(SettingsFile& settings, const std::string& path);
 
 // Where the settings file lives.

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <utility>
 
 #include "app/settings_file.h"
 
@@ -14,12 +15,12 @@ constexpr std::size_t kHistorySize = 5;
 // "01" to "05".
 std::string historyKey(std::size_t index) { return {'0', static_cast<char>('1' + index)}; }
 
-std::vector<std::string> historyIn(std::string_view text) {
+std::vector<std::string> historyIn(const SettingsFile& settings, std::string_view text) {
     std::vector<std::string> paths;
     for (std::size_t i = 0; i < kHistorySize; ++i) {
-        const auto path = IniLookup(text, kHistory, historyKey(i));
+        auto path = settings.valueIn(text, kHistory, historyKey(i));
         if (!path || path->empty()) break;
-        paths.emplace_back(*path);
+        paths.push_back(std::move(*path));
     }
     return paths;
 }
@@ -60,13 +61,15 @@ bool WindowStateWrite(SettingsFile& settings, int state) {
     return settings.writeInt(kWindow, "STATE", state);
 }
 
-std::vector<std::string> HistoryList(const SettingsFile& settings) { return historyIn(settings.text()); }
+std::vector<std::string> HistoryList(const SettingsFile& settings) {
+    return historyIn(settings, settings.text());
+}
 
 bool HistoryWrite_Sub(SettingsFile& settings, const std::string& path) {
     // The list is read again under the write's lock: entries another window
     // added since this one last looked stay in it.
     return settings.update(kHistory, [&](std::string_view text) -> std::optional<std::vector<IniEntry>> {
-        std::vector<std::string> paths = historyIn(text);
+        std::vector<std::string> paths = historyIn(settings, text);
         if (path.empty() || std::find(paths.begin(), paths.end(), path) != paths.end()) return std::nullopt;
         paths.insert(paths.begin(), path);
         paths.resize(std::min(paths.size(), kHistorySize));

@@ -18,9 +18,3 @@ TEST(FuzzRegressions, WholeProgramPasses) {
     EXPECT_FALSE(inputs.empty());
     for (const std::string& in : inputs) WholeProgramPasses(Bytes(in), in.size());
 }
-
-TEST(FuzzRegressions, SettingsReader) {
-    const auto inputs = RegressionInputs("settings_reader");
-    EXPECT_FALSE(inputs.empty());
-    for (const std::string& in : inputs) SettingsReader(Bytes(in), in.size());
-}

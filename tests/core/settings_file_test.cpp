@@ -14,6 +14,7 @@
 #include <tuple>
 
 #include "scratch_dir.h"
+#include "tiny_cp932.h"
 #include "unprivileged_files.h"
 
 namespace orca {
@@ -22,7 +23,8 @@ namespace {
 class SettingsFileTest : public ::testing::Test {
 protected:
     test::ScratchDir dir;
-    SettingsFile settings{dir.file("OrcaＮＣEditor.ini")};
+    const test::TinyCp932 codec;
+    SettingsFile settings{dir.file("OrcaＮＣEditor.ini"), codec};
 
     void store(std::string_view text) { dir.write("OrcaＮＣEditor.ini", text); }
     std::string stored() const { return test::ScratchDir::read(settings.path()); }
@@ -171,14 +173,14 @@ TEST_F(SettingsFileTest, ValuesThatWouldBreakTheFileAreRefused) {
 
 TEST_F(SettingsFileTest, FailedWriteIsSilentAndLeavesEverythingAsItWas) {
     const std::string plain = dir.write("plain", "not a folder");
-    SettingsFile underAFile(plain + "/x.ini");
+    SettingsFile underAFile(plain + "/x.ini", codec);
     EXPECT_FALSE(WindowStateWrite(underAFile, 0));
     EXPECT_EQ(WindowStateRead(underAFile), 2);
     EXPECT_EQ(test::ScratchDir::read(plain), "not a folder");
 
     const std::string folder = dir.file("folder.ini");
     std::filesystem::create_directory(folder);
-    SettingsFile aFolder(folder);
+    SettingsFile aFolder(folder, codec);
     EXPECT_FALSE(WindowStateWrite(aFolder, 0));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2)
         << "no temporary file left";
@@ -205,7 +207,7 @@ TEST_F(SettingsFileTest, WriteKeepsPermissionsAndCreatesTheFolder) {
     ::stat(settings.path().c_str(), &info);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
 
-    SettingsFile nested(dir.file("config/OrcaNCEditor/OrcaＮＣEditor.ini"));
+    SettingsFile nested(dir.file("config/OrcaNCEditor/OrcaＮＣEditor.ini"), codec);
     ASSERT_TRUE(WindowStateWrite(nested, 0));
     EXPECT_EQ(WindowStateRead(nested), 0);
 }
@@ -245,7 +247,7 @@ TEST_F(SettingsFileTest, OnlyARegularFileWithinTheSizeCapIsReadOrReplaced) {
         return std::tuple(link.st_mode, target.st_mode, target.st_rdev, target.st_size);
     };
     for (const std::string& path : paths) {
-        SettingsFile odd(path);
+        SettingsFile odd(path, codec);
         const auto before = kind(path);
         EXPECT_EQ(WindowStateRead(odd), 2) << path;
         EXPECT_TRUE(HistoryList(odd).empty()) << path;
@@ -264,6 +266,57 @@ TEST_F(SettingsFileTest, AWriteThatWouldGrowTheFilePastTheCapIsRefused) {
     EXPECT_EQ(FontRead_Sub(settings).name.size(), SettingsFile::kMaxSettingsBytes - 20);
     EXPECT_FALSE(HouganWrite_Sub(settings, {}));
     EXPECT_EQ(stored(), text);
+}
+
+// The Windows program keeps its settings in CP932, earlier versions of this
+// one in UTF-8, and a file both have written holds values of each. (The
+// tiny codec's CP932 has あ 82A0, ｱ B1 and ＼ 815F.)
+TEST_F(SettingsFileTest, EachValueReadsAsUtf8WhenItIsAndAsCp932Otherwise) {
+    store(
+        "[FONT]\r\nNAME=\x82\xA0\xB1 \x81\x5F\r\nSIZE=12\r\nBOLD=True\r\n"
+        "[HISTORY]\r\n01=/home/u/\x82\xA0.nc\r\n02=/home/u/加工/あ.nc\r\n03=/home/u/\x85\x40.nc\r\n");
+    const EditorFontSetting font = FontRead_Sub(settings);
+    EXPECT_EQ(font.name, "あｱ ＼");
+    EXPECT_EQ(font.size, 12);
+    EXPECT_TRUE(font.bold);
+    EXPECT_EQ(HistoryList(settings),
+              (std::vector<std::string>{"/home/u/あ.nc", "/home/u/加工/あ.nc",
+                                        "/home/u/" + std::string(kReplacementChar) + ".nc"}))
+        << "a CP932 code without a character reads as U+FFFD";
+}
+
+TEST_F(SettingsFileTest, AFileOfAnEarlierVersionReadsUnchanged) {
+    store("[FONT]\nNAME=MS ゴシック\nSIZE=9\n[HISTORY]\n01=/home/u/加工/穴あけ.nc\n02=/home/u/a.nc\n");
+    const EditorFontSetting font = FontRead_Sub(settings);
+    EXPECT_EQ(font.name, "MS ゴシック");
+    EXPECT_EQ(font.size, 9);
+    EXPECT_EQ(HistoryList(settings), (std::vector<std::string>{"/home/u/加工/穴あけ.nc", "/home/u/a.nc"}));
+}
+
+// CP932 as the Windows program writes it, unless CP932 cannot hold the
+// value: then UTF-8, so that a path of any characters reads back unchanged.
+TEST_F(SettingsFileTest, ValuesAreWrittenInCp932WhenItHoldsThemAndInUtf8Otherwise) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"あｱ ＼", "\x82\xA0\xB1 \x81\x5F"},
+        {"IPAGothic", "IPAGothic"},
+        {"/home/u/ŝ.nc", "/home/u/ŝ.nc"},
+        {"/home/u/あ😀.nc", "/home/u/あ😀.nc"},  // one character CP932 lacks keeps the whole value in UTF-8
+    };
+    for (const auto& [text, bytes] : cases) {
+        ASSERT_TRUE(FontWrite_Sub(settings, {text, 10, false, false})) << text;
+        EXPECT_EQ(stored(), "[FONT]\nNAME=" + bytes + "\nSIZE=10\nBOLD=False\nITALIC=False\n") << text;
+        EXPECT_EQ(FontRead_Sub(settings).name, text);
+    }
+}
+
+TEST_F(SettingsFileTest, RewritingOneKeyKeepsEveryOtherLineInItsEncoding) {
+    const std::string before =
+        "[WINDOW]\r\nNOTE=\x82\xA0 \x85\x40 \xFF\r\nSTATE=2\r\nNOTE2=あ\r\n[FONT]\r\nNAME=\x82\xA0\r\n";
+    store(before);
+    ASSERT_TRUE(WindowStateWrite(settings, 0));
+    std::string after = before;
+    after.replace(after.find("STATE=2"), 7, "STATE=0");
+    EXPECT_EQ(stored(), after);
 }
 
 class HistoryTest : public SettingsFileTest {
@@ -315,6 +368,17 @@ TEST_F(HistoryTest, LongJapanesePathIsKeptWholeAndListedOnce) {
     ASSERT_GT(path.size(), 254u);
     add({"/a.nc", path, "/b.nc", path});
     EXPECT_EQ(HistoryList(settings), (std::vector<std::string>{"/b.nc", path, "/a.nc"}));
+}
+
+// A path listed in CP932 is the same path as its UTF-8 text. Moved down
+// the list, every path is written as any value is.
+TEST_F(HistoryTest, PathsCompareAsTextWhicheverEncodingStoresThem) {
+    store("[HISTORY]\n01=/u/\x82\xA0.nc\n02=/u/ŝ.nc\n");
+    EXPECT_FALSE(HistoryWrite_Sub(settings, "/u/あ.nc"));
+    EXPECT_FALSE(HistoryWrite_Sub(settings, "/u/ŝ.nc"));
+    add({"/u/b.nc"});
+    EXPECT_EQ(stored(), "[HISTORY]\n01=/u/b.nc\n02=/u/\x82\xA0.nc\n03=/u/ŝ.nc\n");
+    EXPECT_EQ(HistoryList(settings), (std::vector<std::string>{"/u/b.nc", "/u/あ.nc", "/u/ŝ.nc"}));
 }
 
 // True when some process waits for a lock on `path` (a line "-> FLOCK" in

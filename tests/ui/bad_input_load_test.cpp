@@ -45,7 +45,7 @@ protected:
     static constexpr const char* kFirst = "G90\nG01 X10. Y10.\nG02 X20. Y0 R10.\n";
     static constexpr const char* kFirstText = "G90\r\nG01 X10. Y10.\r\nG02 X20. Y0 R10.\r\n";
 
-    BadLoadTest() { form_ = std::make_unique<Form1>(SettingsFile(settingsPath()), hooked_); }
+    BadLoadTest() { form_ = std::make_unique<Form1>(settingsFile(), hooked_); }
     ~BadLoadTest() override { form_.reset(); }
 
     const std::vector<ScriptedDialogs::Message>& messages() const { return hooked_.messages(); }

@@ -56,7 +56,9 @@ TEST_F(Form1Test, OkOnTheDefaultFontKeepsItsStoredName) {
     EXPECT_EQ(dialogs_.fontPresets()[0].family().toStdString(), "IPAGothic");
     EXPECT_EQ(dialogs_.fontPresets()[0].pointSizeF(), 10.0);
     EXPECT_EQ(form().richCode().paneFont().family().toStdString(), "MS ゴシック");
-    EXPECT_NE(settingsText().find("[FONT]\nNAME=MS ゴシック\nSIZE=10\n"), std::string::npos);
+    EXPECT_NE(settingsText().find("[FONT]\nNAME=MS \x83\x53\x83\x56\x83\x62\x83\x4E\nSIZE=10\n"),
+              std::string::npos)
+        << "in CP932";
 }
 
 TEST_F(Form1Test, CancelledFontDialogChangesNothing) {

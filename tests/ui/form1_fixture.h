@@ -14,6 +14,7 @@
 #include "app/qt/form1.h"
 #include "app/ui/editor_pane.h"
 #include "app/ui/progress_control.h"
+#include "document/qt/cp932_codec.h"
 #include "scripted_dialogs.h"
 
 namespace orca::test {
@@ -45,8 +46,10 @@ protected:
     }
     std::string settingsText() const { return readFile(settingsPath()); }
 
+    SettingsFile settingsFile() const { return SettingsFile(settingsPath(), codec_); }
+
     Form1& form() {
-        if (!form_) form_ = std::make_unique<Form1>(SettingsFile(settingsPath()), dialogs_);
+        if (!form_) form_ = std::make_unique<Form1>(settingsFile(), dialogs_);
         return *form_;
     }
     Form1& started(const std::vector<std::string>& args = {}) {
@@ -66,6 +69,7 @@ protected:
 
     QTemporaryDir folder_;
     ScriptedDialogs dialogs_;
+    const QtTextCodec codec_;
     std::unique_ptr<Form1> form_;
 };
 

@@ -145,7 +145,7 @@ public:
 
 class LoadMessageTest : public Form1Test {
 protected:
-    LoadMessageTest() { form_ = std::make_unique<Form1>(SettingsFile(settingsPath()), dialogs); }
+    LoadMessageTest() { form_ = std::make_unique<Form1>(settingsFile(), dialogs); }
     ~LoadMessageTest() override { form_.reset(); }
 
     CalcErrorHookDialogs dialogs;

@@ -8,6 +8,7 @@
 #include "app/qt/japanese_translations.h"
 #include "app/qt/splash_box.h"
 #include "app/qt/user_dialogs.h"
+#include "document/qt/cp932_codec.h"
 
 namespace orca {
 
@@ -22,7 +23,8 @@ int RunApplication(int argc, char** argv) {
     QCoreApplication::processEvents();
 
     QtUserDialogs dialogs;
-    Form1 form(SettingsFile(SettingsFilePath(CurrentSettingsPlace(ExecutableDir()))), dialogs);
+    const QtTextCodec settingsCodec;
+    Form1 form(SettingsFile(SettingsFilePath(CurrentSettingsPlace(ExecutableDir())), settingsCodec), dialogs);
     dialogs.setOwner(&form);
     if (splash) splash->close();
 
