@@ -1,10 +1,12 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include "app/qt/about_box.h"
 #include "app/qt/japanese_translations.h"
 #include "app/qt/splash_box.h"
+#include "app/qt/user_dialogs.h"
 #include "form1_fixture.h"
 
 namespace orca::test {
@@ -21,6 +23,33 @@ TEST(JapaneseTranslations, StandardButtonsReadInJapanese) {
     EXPECT_EQ(box.button(QMessageBox::Yes)->text().toStdString(), "はい(&Y)");
     EXPECT_EQ(box.button(QMessageBox::No)->text().toStdString(), "いいえ(&N)");
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text().toStdString(), "キャンセル");
+}
+
+// Wide enough for the whole title in a bold font and the title bar's icon
+// and buttons, where a window manager would otherwise elide it.
+bool titleFits(const QWidget& window) {
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    return window.width() >= QFontMetrics(bold).horizontalAdvance(window.windowTitle()) + 100;
+}
+
+TEST(BoxTitles, MessageBoxesAndTheAboutBoxShowTheirWholeTitle) {
+    QtUserDialogs dialogs;
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle().toStdString(), kAppTitle);
+        EXPECT_TRUE(titleFits(*box)) << box->width();
+        checked = true;
+        box->reject();
+    });
+    dialogs.message("上書きしてよろしいですか？", MsgIcon::Question, MsgButtons::OkCancel);
+    EXPECT_TRUE(checked);
+
+    AboutBox about(dialogs);
+    about.show();
+    EXPECT_TRUE(titleFits(about)) << about.width();
 }
 
 TEST(SplashBox, ShowsNameVersionAndClosesOnAKeyOrAFrameClick) {

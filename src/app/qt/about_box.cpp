@@ -8,6 +8,7 @@
 
 #include "app/app_identity.h"
 #include "app/qt/pictures.h"
+#include "app/qt/title_fit.h"
 #include "app/qt/user_dialogs.h"
 #include "app/registry_value.h"
 
@@ -53,6 +54,8 @@ AboutBox::AboutBox(UserDialogs& dialogs, QWidget* parent) : QDialog(parent), dia
     grid->addWidget(cmdOK, 3, 2);
     grid->addWidget(cmdSysInfo, 4, 2);
     grid->setColumnStretch(1, 1);
+
+    MakeTitleFit(*this);
 
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSysInfo, &QPushButton::clicked, this, &AboutBox::StartSysInfo);

@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/qt/title_fit.h"
+
 namespace orca {
 namespace {
 
@@ -70,6 +72,7 @@ MsgAnswer QtUserDialogs::message(const std::string& text, MsgIcon icon, MsgButto
             box.setDefaultButton(QMessageBox::Yes);
             break;
     }
+    MakeTitleFit(box);
     switch (box.exec()) {
         case QMessageBox::Yes:
             return MsgAnswer::Yes;
