@@ -17,10 +17,7 @@ void ReadingAndDecoding(const std::uint8_t* data, std::size_t size) {
     const TextEncoding encoding = DetectEncoding(bytes);
     bool utf8Repaired = false;
     const std::string text = codec.decode(bytes, encoding, &utf8Repaired);
-    const auto fail = [](const char* what) {
-        std::fprintf(stderr, "fuzz check failed: %s\n", what);
-        std::abort();
-    };
+    const auto fail = [](const char* what) { require(false, what); };
     if (!CheckUtf8(text).valid) fail("decoded text is UTF-8");
     const std::string_view body = bytes.substr(encoding == TextEncoding::Utf8Bom ? kUtf8Bom.size() : 0);
     if (utf8Repaired != (encoding != TextEncoding::Cp932 && !CheckUtf8(body).valid)) {

@@ -17,13 +17,6 @@
 namespace orca::fuzz {
 namespace {
 
-void require(bool ok, const char* what) {
-    if (!ok) {
-        std::fprintf(stderr, "fuzz check failed: %s\n", what);
-        std::abort();
-    }
-}
-
 std::string_view asText(const std::uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }

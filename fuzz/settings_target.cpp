@@ -14,13 +14,6 @@
 namespace orca::fuzz {
 namespace {
 
-void require(bool ok, const char* what) {
-    if (!ok) {
-        std::fprintf(stderr, "fuzz check failed: %s\n", what);
-        std::abort();
-    }
-}
-
 // Reads every setting, then writes some: what is read is one line of UTF-8,
 // and what is written reads back unchanged.
 void exercise(SettingsFile& settings) {
