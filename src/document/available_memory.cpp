@@ -38,6 +38,23 @@ std::optional<std::uint64_t> AddressSpaceLimitNow() {
     return limit.rlim_cur;
 }
 
+// What the cgroup at `path` under `root`, and every cgroup above it (whose
+// limit binds the process as well), may still take.
+std::optional<std::uint64_t> CgroupRoom(const ReadSystemFile& read, std::optional<std::string> path,
+                                        const std::string& root, const std::string& limitFile,
+                                        const std::string& usedFile) {
+    std::optional<std::uint64_t> least;
+    while (path) {
+        const std::string dir = root + (*path == "/" ? std::string() : *path);
+        if (const auto limit = read(dir + "/" + limitFile)) {
+            least = Least(least, CgroupRoomOf(*limit, read(dir + "/" + usedFile).value_or(std::string())));
+        }
+        if (*path == "/") break;
+        path->resize(std::max<std::size_t>(path->rfind('/'), 1));
+    }
+    return least;
+}
+
 }  // namespace
 
 std::optional<std::uint64_t> ProcKilobytesOf(std::string_view text, std::string_view key) {
@@ -61,22 +78,28 @@ std::optional<std::uint64_t> AddressSpaceRoom(std::optional<std::uint64_t> limit
     return *limit > used ? *limit - used : 0;
 }
 
-std::optional<std::string> CgroupPathOf(std::string_view procCgroup) {
+std::optional<std::string> CgroupPathOf(std::string_view procCgroup, std::string_view controller) {
     std::optional<std::string> path;
     ForEachRecord(procCgroup, [&](std::string_view line) {
-        if (path || !line.starts_with("0::/")) return;
-        line.remove_prefix(3);
-        if ((std::string(line) + '/').find("/../") == std::string::npos) path = std::string(line);
+        // "hierarchy-id:controller,controller:/path"
+        const std::size_t first = line.find(':');
+        const std::size_t second = first == std::string_view::npos ? first : line.find(':', first + 1);
+        if (path || second == std::string_view::npos || line.substr(second + 1, 1) != "/") return;
+        const std::string controllers = "," + std::string(line.substr(first + 1, second - first - 1)) + ",";
+        const bool wanted = controller.empty()
+                                ? line.starts_with("0::")
+                                : controllers.find("," + std::string(controller) + ",") != std::string::npos;
+        const std::string_view found = line.substr(second + 1);
+        if (wanted && (std::string(found) + '/').find("/../") == std::string::npos) path = std::string(found);
     });
     return path;
 }
 
-std::optional<std::uint64_t> CgroupRoomOf(std::string_view memoryMax, std::string_view memoryCurrent) {
-    const auto max = NumberOf(memoryMax);
-    const auto current = NumberOf(memoryCurrent);
-    if (!max) return std::nullopt;
-    const std::uint64_t used = current.value_or(0);
-    return *max > used ? *max - used : 0;
+std::optional<std::uint64_t> CgroupRoomOf(std::string_view limit, std::string_view used) {
+    const auto most = NumberOf(limit);
+    if (!most) return std::nullopt;
+    const std::uint64_t taken = NumberOf(used).value_or(0);
+    return *most > taken ? *most - taken : 0;
 }
 
 std::optional<std::uint64_t> AvailableMemoryOf(const ReadSystemFile& read,
@@ -85,17 +108,11 @@ std::optional<std::uint64_t> AvailableMemoryOf(const ReadSystemFile& read,
     std::optional<std::uint64_t> least = ProcKilobytesOf(text("/proc/meminfo"), "MemAvailable");
     least = Least(least,
                   AddressSpaceRoom(addressSpaceLimit, ProcKilobytesOf(text("/proc/self/status"), "VmSize")));
-    // A limit of any cgroup above the process's own binds it as well.
-    if (auto path = CgroupPathOf(text("/proc/self/cgroup"))) {
-        for (;;) {
-            const std::string dir = "/sys/fs/cgroup" + (*path == "/" ? std::string() : *path);
-            if (const auto max = read(dir + "/memory.max")) {
-                least = Least(least, CgroupRoomOf(*max, text(dir + "/memory.current")));
-            }
-            if (*path == "/") break;
-            path->resize(std::max<std::size_t>(path->rfind('/'), 1));
-        }
-    }
+    const std::string procCgroup = text("/proc/self/cgroup");
+    least = Least(
+        least, CgroupRoom(read, CgroupPathOf(procCgroup), "/sys/fs/cgroup", "memory.max", "memory.current"));
+    least = Least(least, CgroupRoom(read, CgroupPathOf(procCgroup, "memory"), "/sys/fs/cgroup/memory",
+                                    "memory.limit_in_bytes", "memory.usage_in_bytes"));
     return least;
 }
 

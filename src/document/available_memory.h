@@ -18,18 +18,22 @@ std::optional<std::uint64_t> ProcKilobytesOf(std::string_view text, std::string_
 // beside the process's virtual size (VmSize; the whole limit when unknown).
 std::optional<std::uint64_t> AddressSpaceRoom(std::optional<std::uint64_t> limit,
                                               std::optional<std::uint64_t> virtualSize);
-// The process's cgroup v2 path from /proc/self/cgroup text (its "0::" line);
-// none without one, or when it lies outside this cgroup namespace ("..").
-std::optional<std::string> CgroupPathOf(std::string_view procCgroup);
-// What a cgroup's memory.max still allows beyond its memory.current; none
+// The process's cgroup path from /proc/self/cgroup text: the cgroup v2 one
+// (its "0::" line) when `controller` is empty, else that of the cgroup v1
+// hierarchy holding `controller` ("4:memory:/docker/abc"); none without one,
+// or when it lies outside this cgroup namespace ("..").
+std::optional<std::string> CgroupPathOf(std::string_view procCgroup, std::string_view controller = {});
+// What a cgroup's limit (memory.max, or memory.limit_in_bytes of cgroup v1)
+// still allows beyond its use (memory.current, memory.usage_in_bytes); none
 // for "max" (no limit) or text that is not a number.
-std::optional<std::uint64_t> CgroupRoomOf(std::string_view memoryMax, std::string_view memoryCurrent);
+std::optional<std::uint64_t> CgroupRoomOf(std::string_view limit, std::string_view used);
 
 // A system file's text; none when it cannot be read.
 using ReadSystemFile = std::function<std::optional<std::string>(const std::string& path)>;
 // The least of what the machine has available (MemAvailable), what the
 // address-space limit still allows and what the process's cgroup and each
-// cgroup above it (under /sys/fs/cgroup) may still take; each read through
+// cgroup above it may still take, in cgroup v2 (under /sys/fs/cgroup) and in
+// the memory hierarchy of cgroup v1 (/sys/fs/cgroup/memory); each read through
 // `read`, a source that does not answer left out. None when none answers.
 std::optional<std::uint64_t> AvailableMemoryOf(const ReadSystemFile& read,
                                                std::optional<std::uint64_t> addressSpaceLimit);

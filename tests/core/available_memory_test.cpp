@@ -42,6 +42,9 @@ TEST(AvailableMemory, CgroupPathAndRoom) {
               "/user.slice/user-1000.slice/session-2.scope");
     EXPECT_EQ(CgroupPathOf("12:memory:/docker/abc\n1:cpu:/\n0::/\n"), "/") << "hybrid: the v2 line";
     EXPECT_EQ(CgroupPathOf("4:memory:/docker/abc\n1:cpu:/\n"), std::nullopt) << "v1 only";
+    EXPECT_EQ(CgroupPathOf("4:memory:/docker/abc\n1:cpu:/\n0::/\n", "memory"), "/docker/abc") << "v1 memory";
+    EXPECT_EQ(CgroupPathOf("7:cpu,memory:/box\n", "memory"), "/box") << "memory shares its hierarchy";
+    EXPECT_EQ(CgroupPathOf("3:memoryx:/box\n0::/\n", "memory"), std::nullopt);
     EXPECT_EQ(CgroupPathOf("0::/../../system.slice\n"), std::nullopt) << "outside the namespace";
     EXPECT_EQ(CgroupPathOf("0::/a/..\n"), std::nullopt);
     EXPECT_EQ(CgroupPathOf(""), std::nullopt);
@@ -90,6 +93,20 @@ TEST(AvailableMemory, TheLeastOfEverySourceThatAnswers) {
     sys.files["/sys/fs/cgroup/memory.max"] = "1048576\n";
     sys.files["/sys/fs/cgroup/memory.current"] = "0\n";
     EXPECT_EQ(AvailableMemoryOf(sys.reader(), std::nullopt), kMB);
+}
+
+// A cgroup v1 machine (as many container hosts are): the memory hierarchy's
+// limit binds the process, and "no limit" is a number beyond any machine.
+TEST(AvailableMemory, CgroupV1MemoryLimitCounts) {
+    FakeSystem sys;
+    sys.files["/proc/meminfo"] = "MemAvailable:   8388608 kB\n";
+    sys.files["/proc/self/cgroup"] = "4:memory:/box/app\n1:cpu:/\n0::/\n";
+    sys.files["/sys/fs/cgroup/memory/box/app/memory.limit_in_bytes"] = "9223372036854771712\n";
+    sys.files["/sys/fs/cgroup/memory/box/app/memory.usage_in_bytes"] = "1000\n";
+    EXPECT_EQ(AvailableMemoryOf(sys.reader(), std::nullopt), 8192 * kMB);
+    sys.files["/sys/fs/cgroup/memory/box/memory.limit_in_bytes"] = "1073741824\n";
+    sys.files["/sys/fs/cgroup/memory/box/memory.usage_in_bytes"] = "805306368\n";
+    EXPECT_EQ(AvailableMemoryOf(sys.reader(), std::nullopt), 256 * kMB);
 }
 
 std::uint64_t VirtualSizeNow() {
