@@ -14,16 +14,6 @@ namespace {
 
 std::string systemError(int errorNumber) { return std::generic_category().message(errorNumber); }
 
-// Unbuffered, so that a write the disk takes only in part is seen here.
-bool writeAll(QFileDevice& file, std::string_view bytes) {
-    const auto size = static_cast<qint64>(bytes.size());
-    qint64 written = 0;
-    for (qint64 n = 0; written < size && (n = file.write(bytes.data() + written, size - written)) > 0;) {
-        written += n;
-    }
-    return written == size;
-}
-
 // A pipe without a reader fails at once instead of waiting for one. A
 // regular file is cut to its new length only after the new text is in, so
 // a full disk still takes what fits over the old blocks.
@@ -38,7 +28,7 @@ std::optional<std::string> writeInPlace(const std::string& path, bool regular, s
         return systemError(error);
     }
     opened();
-    if (!writeAll(file, bytes) || (regular && !file.resize(static_cast<qint64>(bytes.size())))) {
+    if (!WriteAll(file, bytes) || (regular && !file.resize(static_cast<qint64>(bytes.size())))) {
         return file.errorString().toStdString();
     }
     file.close();
@@ -67,7 +57,7 @@ std::optional<std::string> replace(const std::string& path, const struct stat* o
     opened();
     if (old) keepOwner(file, *old);
     // Only now does the new file take the old one's place.
-    if (!writeAll(file, bytes) || !file.commit()) {
+    if (!WriteAll(file, bytes) || !file.commit()) {
         const std::string error = file.errorString().toStdString();
         file.cancelWriting();
         return error;
@@ -76,6 +66,15 @@ std::optional<std::string> replace(const std::string& path, const struct stat* o
 }
 
 }  // namespace
+
+bool WriteAll(QFileDevice& file, std::string_view bytes) {
+    const auto size = static_cast<qint64>(bytes.size());
+    qint64 written = 0;
+    for (qint64 n = 0; written < size && (n = file.write(bytes.data() + written, size - written)) > 0;) {
+        written += n;
+    }
+    return written == size;
+}
 
 std::optional<std::string> OverwriteFile(const std::string& path, std::string_view bytes,
                                          const std::function<void()>& opened) {

@@ -5,7 +5,14 @@
 #include <string>
 #include <string_view>
 
+class QFileDevice;
+
 namespace orca {
+
+// Writes all of `bytes` to an unbuffered file, writing again after a short
+// write (which the file does not count as an error) until it is done or the
+// system says why it cannot be.
+bool WriteAll(QFileDevice& file, std::string_view bytes);
 
 // Makes `bytes` the whole content of the file at `path` and leaves the file
 // as a plain overwrite would: its name, links, owner, group and permissions.
