@@ -1,8 +1,8 @@
 #include "bench_programs.h"
 
-#include "geometry/guarded.h"
+#include "base/guarded.h"
+#include "base/records.h"
 #include "nc/extents_pass.h"
-#include "nc/program_plot.h"
 #include "nc/tool_path_pass.h"
 #include "nc/view_fit.h"
 #include "program_generator.h"

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "base/message_sink.h"
 #include "document/find.h"
-#include "nc/message_sink.h"
 
 namespace orca {
 namespace {

@@ -3,11 +3,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/records.h"
 #include "document/qt/cp932_codec.h"
 #include "document/text_encoding.h"
 #include "document/utf8.h"
 #include "fuzz_targets.h"
-#include "nc/program_plot.h"
 
 namespace orca::fuzz {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/guarded.h"
 #include "document/text_encoding.h"
-#include "geometry/guarded.h"
 #include "nc/line_words.h"
 #include "nc/number_rule.h"
 #include "nc/plot_engine.h"

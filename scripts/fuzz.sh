@@ -13,7 +13,7 @@ SECONDS_EACH=${1:-60}
 sh scripts/install-deps.sh
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORCA_FUZZ=ON \
-    -DORCA_BUILD_APP=OFF -DORCA_BUILD_BENCH=OFF >/dev/null
+    -DORCA_BUILD_APP=OFF -DORCA_BUILD_TESTS=OFF -DORCA_BUILD_BENCH=OFF >/dev/null
 cmake --build build-fuzz -j "$(nproc)" --target number_words_fuzzer program_passes_fuzzer \
     settings_reader_fuzzer reading_decoding_fuzzer
 

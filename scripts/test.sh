@@ -1,6 +1,6 @@
 #!/bin/sh
 # Builds everything and runs every test: a normal build with warnings as
-# errors, a clang-format check, a sanitizer (ASan + UBSan) build of the tests,
+# errors, a clang-format check, the check that the source folders stay layers, a sanitizer (ASan + UBSan) build of the tests,
 # and a short run of each fuzzer.
 set -e
 cd "$(dirname "$0")/.."
@@ -12,6 +12,7 @@ cmake --build build -j "$JOBS"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS")
 
 sh scripts/check-format.sh
+sh scripts/check-layers.sh
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DORCA_WERROR=ON -DORCA_SANITIZE=ON -DORCA_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j "$JOBS"

@@ -8,9 +8,9 @@
 
 #include "app/qt/font_substitutes.h"
 #include "app/qt/form1.h"
-#include "app/qt/user_dialogs.h"
-#include "app/ui/editor_pane.h"
 #include "document/qt/cp932_codec.h"
+#include "document/qt/editor_pane.h"
+#include "document/qt/user_dialogs.h"
 
 namespace {
 

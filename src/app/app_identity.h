@@ -3,10 +3,10 @@
 #include <string>
 #include <string_view>
 
+#include "base/app_title.h"
+
 namespace orca {
 
-// The title of the program and of every message box that names none.
-inline constexpr const char* kAppTitle = "OrcaＮＣEditor";
 // The main window's caption before any document is loaded.
 inline constexpr const char* kMainCaption = "OrcaＮＣEditor-NC簡易エディター";
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "nc/program_plot.h"
+#include "base/records.h"
 
 namespace orca {
 namespace {

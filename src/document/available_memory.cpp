@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "base/records.h"
 #include "document/program_file.h"
-#include "nc/program_plot.h"
 
 namespace orca {
 namespace {

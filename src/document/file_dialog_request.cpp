@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/app_identity.h"
+#include "base/app_title.h"
 
 namespace orca {
 namespace {

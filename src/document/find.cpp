@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/message_sink.h"
 #include "document/linear_search.h"
-#include "nc/message_sink.h"
 
 namespace orca {
 namespace {

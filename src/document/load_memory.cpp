@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "nc/program_plot.h"
+#include "base/records.h"
 
 namespace orca {
 

@@ -1,7 +1,7 @@
 #include "document/text_encoding.h"
 
+#include "base/records.h"
 #include "document/utf8.h"
-#include "nc/program_plot.h"
 
 namespace orca {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "geometry/guarded.h"
+#include "base/guarded.h"
 
 namespace orca {
 

@@ -1,15 +1,24 @@
 #pragma once
 
+#include <optional>
+
 namespace orca {
 
-class NcLine;
-class MessageSink;
-struct NcModalState;
+struct PlanePoint {
+    double x;
+    double y;
+};
 
-// Centre of the circular move of one line, from R (either sign) or from I/J.
-// On an arithmetic failure it shows the calculation-error message, leaves
-// (xc, yc) untouched and returns false.
-bool G02G03XcYcGet_Sub(const NcLine& line, const NcModalState& st, MessageSink& messages, double& xc,
-                       double& yc);
+// Which way a circular move turns: G02 clockwise, G03 counter-clockwise.
+enum class ArcTurn { Clockwise, CounterClockwise };
+
+// Centre of the circular move from `start` to `end` with radius `r` (either
+// sign; a negative one takes the other centre). Nothing when the arithmetic
+// fails: the caller decides how to report it.
+[[nodiscard]] std::optional<PlanePoint> ArcCentreByRadius(PlanePoint start, PlanePoint end, double r,
+                                                          ArcTurn turn);
+
+// Centre at the offsets (i, j) from the start; nothing when it overflows.
+[[nodiscard]] std::optional<PlanePoint> ArcCentreByOffsets(PlanePoint start, double i, double j);
 
 }  // namespace orca

@@ -3,8 +3,6 @@
 #include <cmath>
 
 #include "geometry/angles.h"
-#include "geometry/arc_centre.h"
-#include "nc/line_words.h"
 
 namespace orca {
 namespace {
@@ -34,19 +32,18 @@ const PolarDirection kSouth = PolarDirectionGet(270);
 
 }  // namespace
 
-ArcSweep ArcSweepGet(const NcLine& line, const NcModalState& st, MessageSink& messages) {
+ArcSweep ArcSweepOf(PlanePoint start, PlanePoint end, double r, PlanePoint centre, ArcTurn turn) {
     ArcSweep s{};
-    s.xs = st.CurX;
-    s.ys = st.CurY;
-    s.xe = XPosGet(line, st);
-    s.ye = YPosGet(line, st);
-    s.r = std::fabs(RadiusGet(line, st));
-    s.xc = 0;
-    s.yc = 0;
-    s.centreFailed = !G02G03XcYcGet_Sub(line, st, messages, s.xc, s.yc);
+    s.xs = start.x;
+    s.ys = start.y;
+    s.xe = end.x;
+    s.ye = end.y;
+    s.r = std::fabs(r);
+    s.xc = centre.x;
+    s.yc = centre.y;
     const double aStart = KakudoGet(s.xc, s.yc, s.xs, s.ys);
     const double aEnd = KakudoGet(s.xc, s.yc, s.xe, s.ye);
-    const bool clockwise = st.MotionMode == 2;
+    const bool clockwise = turn == ArcTurn::Clockwise;
     s.as = clockwise ? aEnd : aStart;
     s.ae = clockwise ? aStart : aEnd;
     return s;

@@ -1,27 +1,22 @@
 #pragma once
 
-namespace orca {
+#include "geometry/arc_centre.h"
 
-class NcLine;
-class MessageSink;
-struct NcModalState;
+namespace orca {
 
 // 1 when angle `a` lies outside the counter-clockwise sweep from `as` to
 // `ae` (degrees, bounds inclusive), 0 when inside.
 int KakudoHaniChk_Sub(double as, double ae, double a);
 
-// The arc of one line as the extreme-point routines see it: start, end,
-// radius magnitude, centre (0, 0 when it could not be computed) and the
-// counter-clockwise sweep (As, Ae) in degrees.
+// An arc as the extreme-point routines see it: start, end, radius
+// magnitude, centre and the counter-clockwise sweep (as, ae) in degrees.
 struct ArcSweep {
     double xs, ys, xe, ye, r, xc, yc, as, ae;
-    bool centreFailed;
 };
 
-// Computes the sweep once for both extreme-point routines. A failed centre
-// shows the calculation-error message here; each routine that runs on a
-// failed centre shows it again, as computing the centre itself would.
-ArcSweep ArcSweepGet(const NcLine& line, const NcModalState& st, MessageSink& messages);
+// The sweep of the arc from `start` to `end` about `centre` turning `turn`;
+// `r` is taken as its magnitude. Raises ArithmeticFault as the angles do.
+ArcSweep ArcSweepOf(PlanePoint start, PlanePoint end, double r, PlanePoint centre, ArcTurn turn);
 
 // Largest X and Y, and smallest X and Y, that the arc reaches.
 void G02G03BigXYGet_Sub(const ArcSweep& sweep, double& x, double& y);

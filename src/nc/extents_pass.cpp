@@ -1,62 +1,77 @@
 #include "nc/extents_pass.h"
 
-#include "geometry/arc_extremes.h"
+#include "nc/arc_words.h"
 #include "nc/line_words.h"
 #include "nc/plot_engine.h"
 
 namespace orca {
 namespace {
 
-void widen(ViewState& v, double x, double y) {
-    if (x != MISSING_VALUE) {
-        if (x > v.XMax) v.XMax = x;
-        if (x < v.XMin) v.XMin = x;
+// The points one line reaches (MISSING_VALUE stands for a coordinate the
+// line does not give) and where the tool ends.
+struct ExtentsPlan {
+    PlanePoint reached[2];
+    int reachedCount = 0;
+    PlanePoint end;
+};
+
+void widen(ViewState& v, PlanePoint p) {
+    if (p.x != MISSING_VALUE) {
+        if (p.x > v.XMax) v.XMax = p.x;
+        if (p.x < v.XMin) v.XMin = p.x;
     }
-    if (y != MISSING_VALUE) {
-        if (y > v.YMax) v.YMax = y;
-        if (y < v.YMin) v.YMin = y;
+    if (p.y != MISSING_VALUE) {
+        if (p.y > v.YMax) v.YMax = p.y;
+        if (p.y < v.YMin) v.YMin = p.y;
     }
+}
+
+// Raises ArithmeticFault, with nothing changed, when the line's arithmetic fails.
+ExtentsPlan planExtents(const NcLine& line, const NcModalState& st, MessageSink& messages) {
+    ExtentsPlan plan;
+    if (st.MotionMode == kMotionRapid || st.MotionMode == kMotionLinear) {
+        const PlanePoint to{XValGet(line, st), YValGet(line, st)};
+        plan.reached[plan.reachedCount++] = to;
+        plan.end = {to.x == MISSING_VALUE ? st.CurX : to.x, to.y == MISSING_VALUE ? st.CurY : to.y};
+        return plan;
+    }
+    // Both extreme-point routines see the same arc; it is worked out once.
+    const LineArcSweep sweep = ArcSweepGet(line, st, messages);
+    G02G03BigXYGet_Sub(sweep, plan.reached[0].x, plan.reached[0].y);
+    // Each extreme-point routine computes the centre, and reports its failure, anew.
+    if (sweep.centreFailed) messages.showMessage(kCalcErrorMessage);
+    G02G03SmallXYGet_Sub(sweep, plan.reached[1].x, plan.reached[1].y);
+    plan.reachedCount = 2;
+    plan.end = {sweep.xe, sweep.ye};
+    return plan;
+}
+
+void commitExtents(PlotEngine& engine, const ExtentsPlan& plan) {
+    for (int i = 0; i < plan.reachedCount; ++i) widen(engine.view, plan.reached[i]);
+    engine.nc.CurX = plan.end.x;
+    engine.nc.CurY = plan.end.y;
 }
 
 }  // namespace
 
 void LineMaxMinGet_Sub(PlotEngine& engine, std::string_view text) {
     if (!text.empty() && text.front() == '(') return;
-    text = WithoutComment(text);
     NcModalState& st = engine.nc;
-    const NcLine line(text);
+    const NcLine line(WithoutComment(text));
 
+    // Only motion and coordinate-mode codes matter here, unlike the tool-path
+    // pass: the extents pass draws no holes, so it keeps no cycle state, and
+    // a cycle's positions reach the extents as moves of the motion in force.
     // A later code of the same group overrides an earlier one.
-    if (line.hasG(GCode::G00)) st.MotionMode = 0;
-    if (line.hasG(GCode::G01)) st.MotionMode = 1;
-    if (line.hasG(GCode::G02)) st.MotionMode = 2;
-    if (line.hasG(GCode::G03)) st.MotionMode = 3;
-    if (line.hasG(GCode::G28)) st.MotionMode = 0;
-    if (line.hasG(GCode::G90)) st.IncFlag = 0;
-    if (line.hasG(GCode::G91)) st.IncFlag = 1;
+    if (line.hasG(GCode::G00)) st.MotionMode = kMotionRapid;
+    if (line.hasG(GCode::G01)) st.MotionMode = kMotionLinear;
+    if (line.hasG(GCode::G02)) st.MotionMode = kMotionClockwise;
+    if (line.hasG(GCode::G03)) st.MotionMode = kMotionCounterClockwise;
+    if (line.hasG(GCode::G28)) st.MotionMode = kMotionRapid;
+    if (line.hasG(GCode::G90)) st.IncFlag = kAbsolute;
+    if (line.hasG(GCode::G91)) st.IncFlag = kIncremental;
 
-    if (st.MotionMode == 0 || st.MotionMode == 1) {
-        const double x = XValGet(line, st);
-        const double y = YValGet(line, st);
-        widen(engine.view, x, y);
-        if (x != MISSING_VALUE) st.CurX = x;
-        if (y != MISSING_VALUE) st.CurY = y;
-        return;
-    }
-
-    // Both extreme-point routines see the same arc; it is worked out once.
-    const ArcSweep sweep = ArcSweepGet(line, st, engine.messages);
-    double x = 0;
-    double y = 0;
-    G02G03BigXYGet_Sub(sweep, x, y);
-    widen(engine.view, x, y);
-    if (sweep.centreFailed) engine.messages.showMessage(kCalcErrorMessage);
-    G02G03SmallXYGet_Sub(sweep, x, y);
-    widen(engine.view, x, y);
-    const double endX = XPosGet(line, st);
-    const double endY = YPosGet(line, st);
-    st.CurX = endX;
-    st.CurY = endY;
+    commitExtents(engine, planExtents(line, st, engine.messages));
 }
 
 }  // namespace orca

@@ -4,8 +4,8 @@
 #include <emmintrin.h>
 #endif
 
+#include "base/guarded.h"
 #include "geometry/angles.h"
-#include "geometry/guarded.h"
 #include "nc/number_rule.h"
 
 namespace orca {

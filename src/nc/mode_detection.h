@@ -5,15 +5,13 @@
 
 namespace orca {
 
-class TextCodec;
+// How many records without G90 or G91 the search looks through.
+inline constexpr int kModeRecordsSearched = 10;
 
 // The coordinate mode of decoded program text: 0 when a record containing
 // "G90" comes first, 1 when one containing "G91" does (G90 is tested first
 // in each record; comments count), -1 when neither occurs in the first 10
 // records.
 std::int16_t AbsIncModeInText(std::string_view text);
-
-// The same for a program file's bytes, decoding only the records searched.
-std::int16_t AbsIncModeInBytes(std::string_view bytes, const TextCodec& codec);
 
 }  // namespace orca

@@ -4,16 +4,48 @@
 
 namespace orca {
 
+// The values the modal state stores, by name. The numbers themselves are what
+// the settings and the drawing-settings dialog exchange, so they stay as they are.
+enum MotionModeValue : std::int16_t {
+    kMotionRapid = 0,             // G00, G28
+    kMotionLinear = 1,            // G01
+    kMotionClockwise = 2,         // G02
+    kMotionCounterClockwise = 3,  // G03
+};
+enum CannedCodeValue : std::int16_t {
+    kNoCycle = 0,
+    kFirstCycle = 81,  // G81 ... G89 store their own number
+    kLastCycle = 89,
+};
+enum IncFlagValue : std::int16_t {
+    kAbsolute = 0,     // G90
+    kIncremental = 1,  // G91; any other value reads as absolute
+};
+
 // Interpreter state carried from line to line, shared by both passes.
 struct NcModalState {
-    std::int16_t MotionMode = 0;  // 0 rapid (G00, G28), 1 G01, 2 G02, 3 G03
-    std::int16_t CannedCode = 0;  // 0, or 81..89 while a drilling cycle is active
-    std::int16_t IncFlag = 0;     // only 1 means incremental
+    std::int16_t MotionMode = kMotionRapid;
+    std::int16_t CannedCode = kNoCycle;
+    std::int16_t IncFlag = kAbsolute;
     double CurX = 0.0;
     double CurY = 0.0;
 
-    bool incremental() const { return IncFlag == 1; }
-    bool cycleActive() const { return CannedCode >= 81 && CannedCode <= 89; }
+    bool incremental() const { return IncFlag == kIncremental; }
+    bool cycleActive() const { return CannedCode >= kFirstCycle && CannedCode <= kLastCycle; }
+    bool arcMotion() const { return MotionMode == kMotionClockwise || MotionMode == kMotionCounterClockwise; }
+
+    // Each pass starts at the program origin in rapid motion; the extents
+    // pass keeps the coordinate mode it was given.
+    void startExtentsPass() {
+        MotionMode = kMotionRapid;
+        CurX = CurY = 0.0;
+    }
+    // The tool-path pass also starts with no cycle, in the start mode.
+    void startToolPathPass(std::int16_t startMode) {
+        startExtentsPass();
+        CannedCode = kNoCycle;
+        IncFlag = startMode;
+    }
 };
 
 }  // namespace orca

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "geometry/guarded.h"
+#include "base/guarded.h"
 
 namespace orca {
 namespace {
@@ -189,8 +189,6 @@ double ReadNumber(std::string_view text) {
     if (r.overflow) throw ArithmeticFault{};
     return r.value;
 }
-
-double RoundHalfEven(double v) { return std::nearbyint(v); }
 
 bool ToInt16(double v, short& out) {
     if (!std::isfinite(v)) return false;

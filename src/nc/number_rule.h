@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "base/rounding.h"
+
 namespace orca {
 
 struct NumberReading {
@@ -19,9 +21,6 @@ NumberReading ParseNumber(std::string_view text);
 // The same, for the interpreter: a number that does not fit a double raises
 // ArithmeticFault, which abandons the record being read.
 double ReadNumber(std::string_view text);
-
-// Nearest whole number, halves to the even neighbour.
-double RoundHalfEven(double v);
 
 // A number-rule value as a 16-bit signed integer (halves to even); false when
 // the text holds a number that does not fit.

@@ -12,30 +12,10 @@ struct PlotEngine;
 // Called with the number of characters of editor text built so far.
 using LoadProgress = std::function<void(std::size_t charsBuilt)>;
 
-// Splits decoded file text into records: CR LF, a lone CR and a lone LF each
-// end a record; a last line without a line end is a record too.
-template <typename F>
-void ForEachRecord(std::string_view text, F&& f);
-
 // The two passes of a load over decoded file text: extents, fit, grid, then
 // the tool-path pass on every record while the editor text is built (each
 // record followed by CR LF). The caller has set IncFlag, IncFlagDefault and
 // the surface window. Returns the editor text.
 std::string PlotLoadedText(PlotEngine& engine, std::string_view text, const LoadProgress& progress = {});
-
-// Position of the first CR or LF at or after `from`, or the text's size.
-std::size_t FindLineEnd(std::string_view text, std::size_t from);
-
-template <typename F>
-void ForEachRecord(std::string_view text, F&& f) {
-    std::size_t pos = 0;
-    const std::size_t n = text.size();
-    while (pos < n) {
-        const std::size_t end = FindLineEnd(text, pos);
-        f(text.substr(pos, end - pos));
-        if (end >= n) break;
-        pos = end + ((text[end] == '\r' && end + 1 < n && text[end + 1] == '\n') ? 2 : 1);
-    }
-}
 
 }  // namespace orca

@@ -4,9 +4,9 @@
 #include <string_view>
 #include <utility>
 
-#include "geometry/guarded.h"
 #include "nc/crlf_lines.h"
 #include "nc/extents_pass.h"
+#include "nc/line_pass.h"
 #include "nc/plot_engine.h"
 #include "nc/tool_path_pass.h"
 #include "nc/view_fit.h"
@@ -35,14 +35,6 @@ private:
     std::int64_t step_;
     std::int64_t next_;
 };
-
-// A line whose arithmetic fails is abandoned; the run goes on with the next.
-void RunPass(void (*pass)(PlotEngine&, std::string_view), PlotEngine& engine, std::string_view line) {
-    try {
-        pass(engine, line);
-    } catch (const ArithmeticFault&) {
-    }
-}
 
 void HideProgress(RouteHost& host) {
     if (!host.ProgressVisible()) return;
@@ -75,8 +67,7 @@ void RouteDriver::RouteDsp_Sub(bool trace) {
     ResetWindow(engine_, host_.FrameWidth(), host_.FrameHeight());
     engine_.nc.IncFlag = engine_.settings.IncFlagDefault;
     engine_.view.resetExtents();
-    engine_.nc.MotionMode = 0;
-    engine_.nc.CurX = engine_.nc.CurY = 0.0;
+    engine_.nc.startExtentsPass();
     engine_.surface.Cls();
     host_.SetStatusText("描画中...");
 
@@ -105,7 +96,7 @@ bool RouteDriver::extentsLoop(std::string text) {
     std::int64_t lineNumber = 0;
     std::string_view line;
     while (lines.next(line)) {
-        RunPass(LineMaxMinGet_Sub, engine_, line);
+        RunLine(LineMaxMinGet_Sub, engine_, line);
         const auto lineChars = static_cast<std::int64_t>(singleBytes ? line.size() : Utf8CharCount(line));
         progress.set(charsBefore + lineChars - 1);  // 1-based position of the closing CR
         charsBefore += lineChars;
@@ -116,11 +107,7 @@ bool RouteDriver::extentsLoop(std::string text) {
 }
 
 void RouteDriver::drawLoop(bool trace) {
-    NcModalState& nc = engine_.nc;
-    nc.MotionMode = 0;
-    nc.CurX = nc.CurY = 0.0;
-    nc.CannedCode = 0;
-    nc.IncFlag = engine_.settings.IncFlagDefault;
+    engine_.nc.startToolPathPass(engine_.settings.IncFlagDefault);
     // The text is read again: the user may have edited it while events ran.
     CrLfLines lines(host_.EditorText());
     engine_.displayList.clear();
@@ -136,7 +123,7 @@ void RouteDriver::drawLoop(bool trace) {
         }
         const double t0 = trace ? host_.MonotonicSeconds() : 0.0;
         if (drawBusy_ == 0) return;
-        RunPass(LineRouteDsp_Sub, engine_, line);
+        RunLine(LineRouteDsp_Sub, engine_, line);
         if (trace) tracePause(t0);
     }
 }

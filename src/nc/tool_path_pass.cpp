@@ -1,7 +1,7 @@
 #include "nc/tool_path_pass.h"
 
 #include "geometry/angles.h"
-#include "geometry/arc_centre.h"
+#include "nc/arc_words.h"
 #include "nc/line_words.h"
 #include "nc/plot_engine.h"
 #include "view/palette.h"
@@ -18,134 +18,170 @@ struct Mapping {
 };
 
 void applyGCodes(const NcLine& line, NcModalState& st) {
-    const auto motion = [&st](std::int16_t mode) {
+    const auto motion = [&st](MotionModeValue mode) {
         st.MotionMode = mode;
-        st.CannedCode = 0;
+        st.CannedCode = kNoCycle;
     };
-    if (line.hasG(GCode::G00)) motion(0);
-    if (line.hasG(GCode::G01)) motion(1);
-    if (line.hasG(GCode::G02)) motion(2);
-    if (line.hasG(GCode::G03)) motion(3);
-    if (line.hasG(GCode::G28)) motion(0);
-    for (int code = 81; code <= 89; ++code) {
-        if (line.hasG(static_cast<GCode>(static_cast<int>(GCode::G81) + code - 81))) {
+    if (line.hasG(GCode::G00)) motion(kMotionRapid);
+    if (line.hasG(GCode::G01)) motion(kMotionLinear);
+    if (line.hasG(GCode::G02)) motion(kMotionClockwise);
+    if (line.hasG(GCode::G03)) motion(kMotionCounterClockwise);
+    if (line.hasG(GCode::G28)) motion(kMotionRapid);
+    for (int code = kFirstCycle; code <= kLastCycle; ++code) {
+        if (line.hasG(static_cast<GCode>(static_cast<int>(GCode::G81) + code - kFirstCycle))) {
             st.CannedCode = static_cast<std::int16_t>(code);
         }
     }
-    if (line.hasG(GCode::G80)) st.CannedCode = 0;
-    if (line.hasG(GCode::G90)) st.IncFlag = 0;
-    if (line.hasG(GCode::G91)) st.IncFlag = 1;
+    if (line.hasG(GCode::G80)) st.CannedCode = kNoCycle;
+    if (line.hasG(GCode::G90)) st.IncFlag = kAbsolute;
+    if (line.hasG(GCode::G91)) st.IncFlag = kIncremental;
 }
 
-class PrimitiveSink {
-public:
-    explicit PrimitiveSink(PlotEngine& e) : e_(e) {}
-
-    void line(double x1, double y1, double x2, double y2, int color, std::int16_t style) {
-        drawStyledLine(e_.surface, toSurface(x1), toSurface(y1), toSurface(x2), toSurface(y2), color, style);
-        e_.displayList.lines.push_back({x1, y1, x2, y2, static_cast<std::int16_t>(color), style});
-    }
-
-    void circle(double x, double y, double r, int color, double start, double end) {
-        Surface& s = e_.surface;
-        const std::int16_t saved = s.DrawStyle();
-        s.setDrawStyle(kSolid);
-        s.Circle(toSurface(x), toSurface(y), toSurface(r), color, toSurface(start), toSurface(end));
-        s.setDrawStyle(saved);
-        e_.displayList.circles.push_back({x, y, r, static_cast<std::int16_t>(color), start, end, kSolid});
-    }
-
-    void hole(double x, double y) { circle(x, y, checked(3 * e_.view.PlotScale), kHoleColor, 0, 0); }
-
-    void marker(double x, double y) {
-        ToolMarker& m = e_.marker;
-        if (m.Visible()) m.Move(toSurface(x - m.Width() / 2.0), toSurface(y - m.Height() / 2.0));
-    }
-
-private:
-    PlotEngine& e_;
+// What one line draws, in surface units, and where the tool ends, in
+// program units. A cycle line in arc mode has both a move and an arc.
+struct ToolPathPlan {
+    bool holeInPlace = false;  // a cycle line without X or Y: a hole where the tool is
+    bool move = false;         // a straight move (rapid, feed or cycle positioning)
+    bool arc = false;
+    bool dotted = false;  // the move is a rapid or a cycle's positioning
+    bool holeAtEnd = false;
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    double cx = 0, cy = 0, radius = 0, start = 0, end = 0, arcEndU = 0, arcEndV = 0;
+    double holeU = 0, holeV = 0, holeRadius = 0;
+    double endX = 0, endY = 0;
 };
 
 double toRadians(double degrees) { return checked(degrees * kCirclePi / 180); }
 
-}  // namespace
-
-void LineRouteDsp_Sub(PlotEngine& engine, std::string_view text) {
-    if (!text.empty() && text.front() == '(') return;
-    text = WithoutComment(text);
-
-    engine.view.SurfaceHeight = roundedHeight(engine.surface);
-    NcModalState& st = engine.nc;
-    const NcLine line(text);
-    applyGCodes(line, st);
-
+// Works out everything the line draws; raises ArithmeticFault, with nothing
+// changed, when its arithmetic fails or a value does not fit the surface.
+ToolPathPlan planToolPath(PlotEngine& engine, const NcLine& line) {
+    const NcModalState& st = engine.nc;
     const Mapping map{engine.view.XMin, engine.view.YMin, engine.view.PlotScale,
                       static_cast<double>(engine.surface.window().ScaleHeight)};
-    PrimitiveSink draw(engine);
     const bool cycle = st.cycleActive();
-    const bool linear = st.MotionMode == 0 || st.MotionMode == 1 || cycle;
-    const bool arc = st.MotionMode == 2 || st.MotionMode == 3;
+    ToolPathPlan plan;
+    plan.endX = st.CurX;
+    plan.endY = st.CurY;
+    const auto holeRadius = [&engine] { return checked(3 * engine.view.PlotScale); };
 
-    // Everything is computed before anything is drawn, so a line whose
-    // arithmetic fails leaves neither a partial drawing nor a moved tool.
-    double endX = st.CurX;
-    double endY = st.CurY;
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    if (linear) {
+    if (st.MotionMode == kMotionRapid || st.MotionMode == kMotionLinear || cycle) {
         const double x = XValGet(line, st);
         const double y = YValGet(line, st);
         if (x == MISSING_VALUE && y == MISSING_VALUE) {
-            if (cycle) draw.hole(map.u(st.CurX), map.v(st.CurY));
-            return;
+            if (cycle) {
+                plan.holeInPlace = true;
+                plan.holeU = map.u(st.CurX);
+                plan.holeV = map.v(st.CurY);
+                plan.holeRadius = holeRadius();
+                for (const double v : {plan.holeU, plan.holeV, plan.holeRadius}) toSurface(v);
+            }
+            return plan;
         }
-        x1 = map.u(st.CurX);
-        y1 = map.v(st.CurY);
-        endX = x == MISSING_VALUE ? st.CurX : x;
-        endY = y == MISSING_VALUE ? st.CurY : y;
-        x2 = map.u(endX);
-        y2 = map.v(endY);
+        plan.move = true;
+        plan.dotted = st.MotionMode == kMotionRapid || cycle;
+        plan.holeAtEnd = cycle;
+        if (cycle) plan.holeRadius = holeRadius();
+        plan.x1 = map.u(st.CurX);
+        plan.y1 = map.v(st.CurY);
+        plan.endX = x == MISSING_VALUE ? st.CurX : x;
+        plan.endY = y == MISSING_VALUE ? st.CurY : y;
+        plan.x2 = map.u(plan.endX);
+        plan.y2 = map.v(plan.endY);
     }
 
-    double cx = 0, cy = 0, radius = 0, start = 0, end = 0, arcEndU = 0, arcEndV = 0;
-    if (arc) {
+    if (st.arcMotion()) {
         const double x = XPosGet(line, st);
         const double y = YPosGet(line, st);
         const double r = RadiusGet(line, st);
         double xc = 0;
         double yc = 0;
-        G02G03XcYcGet_Sub(line, st, engine.messages, xc, yc);
+        // A centre that cannot be computed has been reported; the arc is then
+        // drawn about the program origin.
+        static_cast<void>(G02G03XcYcGet_Sub(line, st, engine.messages, xc, yc));
         const double a1 = toRadians(KakudoGet(xc, yc, st.CurX, st.CurY));
         const double a2 = toRadians(KakudoGet(xc, yc, x, y));
-        cx = map.u(xc);
-        cy = map.v(yc);
-        radius = checked(r * engine.view.PlotScale);
+        plan.arc = true;
+        plan.cx = map.u(xc);
+        plan.cy = map.v(yc);
+        plan.radius = checked(r * engine.view.PlotScale);
         // G02 runs clockwise, which is the counter-clockwise arc from end to start.
-        start = st.MotionMode == 2 ? a2 : a1;
-        end = st.MotionMode == 2 ? a1 : a2;
-        arcEndU = map.u(x);
-        arcEndV = map.v(y);
-        endX = x;
-        endY = y;
+        const bool clockwise = st.MotionMode == kMotionClockwise;
+        plan.start = clockwise ? a2 : a1;
+        plan.end = clockwise ? a1 : a2;
+        plan.arcEndU = map.u(x);
+        plan.arcEndV = map.v(y);
+        plan.endX = x;
+        plan.endY = y;
     }
 
     // The surface takes single precision: a value it cannot hold abandons
     // the line before its first primitive is drawn, not in between.
-    for (const double v : {x1, y1, x2, y2, cx, cy, radius, start, end, arcEndU, arcEndV}) toSurface(v);
-    if (linear) {
-        if (st.MotionMode == 0 || cycle) {
-            draw.line(x1, y1, x2, y2, kRapidColor, kDotted);
-            if (cycle) draw.hole(x2, y2);
+    for (const double v : {plan.x1, plan.y1, plan.x2, plan.y2, plan.cx, plan.cy, plan.radius, plan.start,
+                           plan.end, plan.arcEndU, plan.arcEndV, plan.holeRadius}) {
+        toSurface(v);
+    }
+    return plan;
+}
+
+class PrimitiveSink {
+public:
+    explicit PrimitiveSink(PlotView& p) : p_(p) {}
+
+    void line(double x1, double y1, double x2, double y2, int color, std::int16_t style) {
+        drawStyledLine(p_.surface, toSurface(x1), toSurface(y1), toSurface(x2), toSurface(y2), color, style);
+        p_.displayList.lines.push_back({x1, y1, x2, y2, static_cast<std::int16_t>(color), style});
+    }
+
+    void circle(double x, double y, double r, int color, double start, double end) {
+        Surface& s = p_.surface;
+        const std::int16_t saved = s.DrawStyle();
+        s.setDrawStyle(kSolid);
+        s.Circle(toSurface(x), toSurface(y), toSurface(r), color, toSurface(start), toSurface(end));
+        s.setDrawStyle(saved);
+        p_.displayList.circles.push_back({x, y, r, static_cast<std::int16_t>(color), start, end, kSolid});
+    }
+
+    void marker(double x, double y) {
+        ToolMarker& m = p_.marker;
+        if (m.Visible()) m.Move(toSurface(x - m.Width() / 2.0), toSurface(y - m.Height() / 2.0));
+    }
+
+private:
+    PlotView& p_;
+};
+
+// Draws the plan and moves the tool. Every value was checked while planning,
+// so nothing here can fail.
+void commitToolPath(PlotEngine& engine, const ToolPathPlan& plan) {
+    PrimitiveSink draw(engine);
+    if (plan.holeInPlace) draw.circle(plan.holeU, plan.holeV, plan.holeRadius, kHoleColor, 0, 0);
+    if (plan.move) {
+        if (plan.dotted) {
+            draw.line(plan.x1, plan.y1, plan.x2, plan.y2, kRapidColor, kDotted);
+            if (plan.holeAtEnd) draw.circle(plan.x2, plan.y2, plan.holeRadius, kHoleColor, 0, 0);
         } else {
-            draw.line(x1, y1, x2, y2, kFeedColor, kSolid);
+            draw.line(plan.x1, plan.y1, plan.x2, plan.y2, kFeedColor, kSolid);
         }
-        draw.marker(x2, y2);
+        draw.marker(plan.x2, plan.y2);
     }
-    if (arc) {
-        draw.circle(cx, cy, radius, kFeedColor, start, end);
-        draw.marker(arcEndU, arcEndV);
+    if (plan.arc) {
+        draw.circle(plan.cx, plan.cy, plan.radius, kFeedColor, plan.start, plan.end);
+        draw.marker(plan.arcEndU, plan.arcEndV);
     }
-    st.CurX = endX;
-    st.CurY = endY;
+    engine.nc.CurX = plan.endX;
+    engine.nc.CurY = plan.endY;
+}
+
+}  // namespace
+
+void LineRouteDsp_Sub(PlotEngine& engine, std::string_view text) {
+    if (!text.empty() && text.front() == '(') return;
+    engine.view.SurfaceHeight = roundedHeight(engine.surface);
+    const NcLine line(WithoutComment(text));
+    // The line's modal codes take effect even when its move then fails.
+    applyGCodes(line, engine.nc);
+    commitToolPath(engine, planToolPath(engine, line));
 }
 
 }  // namespace orca

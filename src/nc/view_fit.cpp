@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "geometry/guarded.h"
+#include "base/guarded.h"
 #include "nc/plot_engine.h"
 #include "view/surface_mapping.h"
 
@@ -39,14 +39,10 @@ double fittedScale(const ViewState& v, const ScaleWindow& w) {
 }  // namespace
 
 bool FitView(PlotEngine& engine) {
-    double scale;
-    try {
-        scale = fittedScale(engine.view, engine.surface.window());
-    } catch (const ArithmeticFault&) {
-        return false;
-    }
-    if (scale == 0) return false;
-    engine.view.PlotScale = scale;
+    const std::optional<double> scale =
+        Guarded([&engine] { return fittedScale(engine.view, engine.surface.window()); });
+    if (!scale || *scale == 0) return false;
+    engine.view.PlotScale = *scale;
     return true;
 }
 

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <cstdint>
 
-#include "geometry/guarded.h"
-#include "nc/number_rule.h"
-#include "nc/plot_engine.h"
+#include "base/guarded.h"
+#include "base/rounding.h"
 #include "view/palette.h"
+#include "view/plot_view.h"
 #include "view/surface_mapping.h"
 
 namespace orca {
@@ -37,16 +37,16 @@ double position(std::int64_t k, int pitch, int sign) {
     return static_cast<double>(p);
 }
 
-void drawGrid(PlotEngine& e) {
-    const int gw = e.settings.HouganWidth;
-    const ViewState& v = e.view;
+void drawGrid(PlotView& p) {
+    const int gw = p.settings.HouganWidth;
+    const ViewState& v = p.view;
     // A maximum the program never reached positively is 0 here, as in the fit.
     const double xMax = std::max(v.XMax, 0.0);
     const double yMax = std::max(v.YMax, 0.0);
     const double xMin = v.XMin;
     const double yMin = v.YMin;
     const GridMapping m{xMin, yMin, v.PlotScale, static_cast<double>(v.SurfaceHeight)};
-    Surface& s = e.surface;
+    Surface& s = p.surface;
 
     const auto vertical = [&](double extent, int sign, double yTo) {
         const std::int64_t n = pitchCount(extent, gw);
@@ -65,12 +65,7 @@ void drawGrid(PlotEngine& e) {
     // Each group stands alone: one whose arithmetic fails (more lines than
     // could be told apart, a position beyond 32 bits) is left out from there
     // on, and the other groups are still drawn.
-    const auto group = [](auto&& draw) {
-        try {
-            draw();
-        } catch (const ArithmeticFault&) {
-        }
-    };
+    const auto group = [](auto&& draw) { static_cast<void>(Guarded(draw)); };
 
     group([&] { vertical(xMax, 1, checked(yMax + gw)); });
     group([&] { horizontal(yMax, 1, xMax); });
@@ -84,10 +79,10 @@ void drawGrid(PlotEngine& e) {
 
 }  // namespace
 
-void Kukaku_Dsp(PlotEngine& engine) {
+void Kukaku_Dsp(PlotView& plot) {
     // The marker starts on the program origin, where every path begins.
-    const ViewState& v = engine.view;
-    ToolMarker& marker = engine.marker;
+    const ViewState& v = plot.view;
+    ToolMarker& marker = plot.marker;
     const double originU = (0 - v.XMin) * v.PlotScale;
     const double originV = v.SurfaceHeight - (0 - v.YMin) * v.PlotScale;
     if (std::isfinite(originU) && std::isfinite(originV)) {
@@ -95,11 +90,11 @@ void Kukaku_Dsp(PlotEngine& engine) {
                     static_cast<float>(originV - marker.Height() / 2.0));
     }
 
-    if (!engine.settings.HouganFlag || engine.settings.HouganWidth <= 0) return;
-    Surface& s = engine.surface;
+    if (!plot.settings.HouganFlag || plot.settings.HouganWidth <= 0) return;
+    Surface& s = plot.surface;
     const std::int16_t saved = s.DrawStyle();
     s.setDrawStyle(kDotted);
-    drawGrid(engine);
+    drawGrid(plot);
     s.setDrawStyle(saved);
 }
 

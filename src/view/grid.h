@@ -2,9 +2,9 @@
 
 namespace orca {
 
-struct PlotEngine;
+struct PlotView;
 
 // Puts the tool marker at the program origin and draws the square grid.
-void Kukaku_Dsp(PlotEngine& engine);
+void Kukaku_Dsp(PlotView& plot);
 
 }  // namespace orca

@@ -1,6 +1,6 @@
 #include "view/pan.h"
 
-#include "nc/plot_engine.h"
+#include "view/plot_view.h"
 
 namespace orca {
 namespace {
@@ -49,14 +49,14 @@ void PanWindow(ScaleWindow& window, PanDirection direction) {
     if (step.down != 0) window.ScaleTop = Moved(window.ScaleTop, step.down, window.ScaleHeight);
 }
 
-void PanView(PlotEngine& engine, PanHost& host, PanDirection direction) {
-    if (engine.displayList.empty()) return;
+void PanView(PlotView& plot, PanHost& host, PanDirection direction) {
+    if (plot.displayList.empty()) return;
     host.SetPanButtonEnabled(direction, false);
     host.ShowHourglass();
-    ScaleWindow window = engine.surface.window();
+    ScaleWindow window = plot.surface.window();
     PanWindow(window, direction);
-    engine.surface.setWindow(window);
-    ViewChangeRedraw(engine, host);
+    plot.surface.setWindow(window);
+    ViewChangeRedraw(plot, host);
     host.RestorePointer();
     host.SetPanButtonEnabled(direction, true);
 }

@@ -6,7 +6,7 @@
 
 namespace orca {
 
-struct PlotEngine;
+struct PlotView;
 
 // Zoom and pan needs plus the pan buttons, each disabled while its own
 // redraw runs.
@@ -19,6 +19,6 @@ public:
 void PanWindow(ScaleWindow& window, PanDirection direction);
 
 // A pan button's click: nothing at all before anything is drawn.
-void PanView(PlotEngine& engine, PanHost& host, PanDirection direction);
+void PanView(PlotView& plot, PanHost& host, PanDirection direction);
 
 }  // namespace orca

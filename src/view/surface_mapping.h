@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "geometry/guarded.h"
+#include "base/guarded.h"
 #include "view/surface.h"
 
 namespace orca {

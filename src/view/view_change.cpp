@@ -1,17 +1,17 @@
 #include "view/view_change.h"
 
-#include "nc/plot_engine.h"
 #include "view/grid.h"
+#include "view/plot_view.h"
 
 namespace orca {
 
-void RedrawView(PlotEngine& engine) {
-    engine.surface.Cls();
-    Kukaku_Dsp(engine);
-    DisplayList_Redraw(engine.displayList, engine.surface);
+void RedrawView(PlotView& plot) {
+    plot.surface.Cls();
+    Kukaku_Dsp(plot);
+    DisplayList_Redraw(plot.displayList, plot.surface);
 }
 
-void ViewChangeRedraw(PlotEngine& engine, ViewHost& host) {
+void ViewChangeRedraw(PlotView& plot, ViewHost& host) {
     if (host.viewChangeRunning) {
         host.windowMovedMeanwhile = true;
         return;
@@ -19,7 +19,7 @@ void ViewChangeRedraw(PlotEngine& engine, ViewHost& host) {
     host.viewChangeRunning = true;
     do {
         host.windowMovedMeanwhile = false;
-        RedrawView(engine);
+        RedrawView(plot);
         host.DoEvents();
     } while (host.windowMovedMeanwhile);
     host.viewChangeRunning = false;

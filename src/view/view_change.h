@@ -2,7 +2,7 @@
 
 namespace orca {
 
-struct PlotEngine;
+struct PlotView;
 
 // What zoom and pan need of the main window.
 class ViewHost {
@@ -23,12 +23,12 @@ public:
 
 // The picture again from what was drawn, in the current window: clear,
 // grid, replay. Nothing of the program is read.
-void RedrawView(PlotEngine& engine);
+void RedrawView(PlotView& plot);
 
 // After the surface window has changed: clear, grid, replay of what was
 // drawn, then pending events once. Called again from those events (a click
 // queued during the replay), it returns at once and the running call draws
 // again after the events, so clicks never nest and the last window wins.
-void ViewChangeRedraw(PlotEngine& engine, ViewHost& host);
+void ViewChangeRedraw(PlotView& plot, ViewHost& host);
 
 }  // namespace orca

@@ -1,6 +1,6 @@
 #include "view/zoom.h"
 
-#include "nc/plot_engine.h"
+#include "view/plot_view.h"
 #include "view/view_change.h"
 
 namespace orca {
@@ -15,13 +15,13 @@ bool WithinBounds(double size) { return size >= kMinWindowSize && size <= kMaxWi
 // holds, and each result is stored back as single.
 float Single(double v) { return static_cast<float>(v); }
 
-void ZoomCommand(PlotEngine& engine, ViewHost& host, bool (*step)(ScaleWindow&)) {
-    if (engine.displayList.empty()) return;
-    ScaleWindow window = engine.surface.window();
+void ZoomCommand(PlotView& plot, ViewHost& host, bool (*step)(ScaleWindow&)) {
+    if (plot.displayList.empty()) return;
+    ScaleWindow window = plot.surface.window();
     if (!step(window)) return;
     host.ShowHourglass();
-    engine.surface.setWindow(window);
-    ViewChangeRedraw(engine, host);
+    plot.surface.setWindow(window);
+    ViewChangeRedraw(plot, host);
     host.RestorePointer();
 }
 
@@ -53,8 +53,8 @@ bool ZoomOutWindow(ScaleWindow& w) {
     return true;
 }
 
-void ViewScaleUp_Sub(PlotEngine& engine, ViewHost& host) { ZoomCommand(engine, host, ZoomInWindow); }
+void ViewScaleUp_Sub(PlotView& plot, ViewHost& host) { ZoomCommand(plot, host, ZoomInWindow); }
 
-void ViewScaleDown_Sub(PlotEngine& engine, ViewHost& host) { ZoomCommand(engine, host, ZoomOutWindow); }
+void ViewScaleDown_Sub(PlotView& plot, ViewHost& host) { ZoomCommand(plot, host, ZoomOutWindow); }
 
 }  // namespace orca

@@ -4,7 +4,7 @@
 
 namespace orca {
 
-struct PlotEngine;
+struct PlotView;
 class ViewHost;
 
 // The window's width and height stay within what single precision resolves
@@ -18,7 +18,7 @@ bool ZoomInWindow(ScaleWindow& window);
 bool ZoomOutWindow(ScaleWindow& window);
 
 // The zoom commands: nothing at all before anything is drawn.
-void ViewScaleUp_Sub(PlotEngine& engine, ViewHost& host);
-void ViewScaleDown_Sub(PlotEngine& engine, ViewHost& host);
+void ViewScaleUp_Sub(PlotView& plot, ViewHost& host);
+void ViewScaleDown_Sub(PlotView& plot, ViewHost& host);
 
 }  // namespace orca

@@ -2,9 +2,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "document/file_mode.h"
 #include "document/program_loading.h"
 #include "finite_drawing.h"
-#include "nc/mode_detection.h"
+#include "nc/arc_words.h"
 #include "one_line_program.h"
 #include "scratch_dir.h"
 #include "test_support.h"

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "finite_drawing.h"
+#include "nc/arc_words.h"
 #include "nc/program_plot.h"
 #include "test_support.h"
 

@@ -1,4 +1,4 @@
-#include "view/draw_settings_form.h"
+#include "app/draw_settings_form.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,11 @@
 
 #include <cmath>
 
+#include "base/guarded.h"
 #include "geometry/angles.h"
 #include "geometry/arc_centre.h"
 #include "geometry/arc_extremes.h"
-#include "geometry/guarded.h"
+#include "nc/arc_words.h"
 #include "nc/line_words.h"
 #include "test_support.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "geometry/guarded.h"
+#include "base/guarded.h"
 #include "nc/number_rule.h"
 
 using namespace orca;

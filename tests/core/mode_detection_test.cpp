@@ -7,6 +7,7 @@
 #include <string>
 #include <system_error>
 
+#include "document/file_mode.h"
 #include "document/text_encoding.h"
 #include "scratch_dir.h"
 #include "test_support.h"

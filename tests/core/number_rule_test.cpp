@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "geometry/guarded.h"
+#include "base/guarded.h"
 
 using namespace orca;
 

@@ -3,7 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "geometry/guarded.h"
+#include "base/guarded.h"
+#include "base/records.h"
 #include "nc/extents_pass.h"
 #include "nc/line_words.h"
 #include "nc/program_plot.h"

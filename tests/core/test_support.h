@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "nc/message_sink.h"
+#include "base/message_sink.h"
 #include "nc/plot_engine.h"
 #include "view/recording_surface.h"
 #include "view/tool_marker.h"

@@ -19,6 +19,7 @@
 #include "document/load_memory.h"
 #include "document/utf8.h"
 #include "form1_fixture.h"
+#include "nc/arc_words.h"
 
 namespace orca::test {
 namespace {

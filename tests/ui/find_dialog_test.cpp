@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/editor_pane.h"
+#include "base/message_sink.h"
+#include "document/qt/editor_pane.h"
 #include "document/qt/pane_find_editor.h"
-#include "nc/message_sink.h"
 #include "scripted_dialogs.h"
 
 using namespace orca;

@@ -2,7 +2,7 @@
 #include <QFontDialog>
 #include <QListView>
 
-#include "app/qt/user_dialogs.h"
+#include "document/qt/user_dialogs.h"
 #include "form1_fixture.h"
 
 namespace orca::test {

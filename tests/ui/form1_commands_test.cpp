@@ -8,11 +8,11 @@
 #include <functional>
 
 #include "app/qt/form_commands.h"
+#include "app/qt/init_dsp_dialog.h"
 #include "app/ui/surface_view.h"
 #include "app/ui/tool_marker_view.h"
 #include "document/qt/find_dialog.h"
 #include "form1_fixture.h"
-#include "view/qt/init_dsp_dialog.h"
 
 namespace orca::test {
 namespace {

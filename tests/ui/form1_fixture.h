@@ -12,9 +12,9 @@
 
 #include "app/qt/font_substitutes.h"
 #include "app/qt/form1.h"
-#include "app/ui/editor_pane.h"
 #include "app/ui/progress_control.h"
 #include "document/qt/cp932_codec.h"
+#include "document/qt/editor_pane.h"
 #include "scripted_dialogs.h"
 
 namespace orca::test {

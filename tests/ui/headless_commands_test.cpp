@@ -12,7 +12,8 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "nc/message_sink.h"
+#include "base/message_sink.h"
+#include "nc/arc_words.h"
 
 namespace orca {
 namespace {

@@ -1,4 +1,4 @@
-#include "view/qt/init_dsp_dialog.h"
+#include "app/qt/init_dsp_dialog.h"
 
 #include <gtest/gtest.h>
 

@@ -9,9 +9,10 @@
 
 #include "app/app_identity.h"
 #include "app/qt/form_commands.h"
+#include "base/message_sink.h"
 #include "document/load_memory.h"
 #include "form1_fixture.h"
-#include "nc/message_sink.h"
+#include "nc/arc_words.h"
 
 namespace orca::test {
 namespace {

@@ -6,8 +6,8 @@
 #include <random>
 #include <vector>
 
-#include "app/ui/pixel_arc.h"
-#include "app/ui/pixel_line.h"
+#include "view/pixel_arc.h"
+#include "view/pixel_line.h"
 
 namespace orca {
 namespace {

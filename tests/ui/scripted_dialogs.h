@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "app/qt/user_dialogs.h"
+#include "document/qt/user_dialogs.h"
 
 namespace orca::test {
 

@@ -3,7 +3,7 @@
 #include <QMenu>
 #include <filesystem>
 
-#include "app/ui/editor_pane.h"
+#include "document/qt/editor_pane.h"
 #include "form1_fixture.h"
 
 namespace orca::test {

@@ -6,7 +6,7 @@
 #include "app/qt/about_box.h"
 #include "app/qt/japanese_translations.h"
 #include "app/qt/splash_box.h"
-#include "app/qt/user_dialogs.h"
+#include "document/qt/user_dialogs.h"
 #include "form1_fixture.h"
 
 namespace orca::test {

@@ -7,10 +7,10 @@
 #include <QPushButton>
 
 #include "app/app_identity.h"
-#include "app/qt/pictures.h"
-#include "app/qt/title_fit.h"
-#include "app/qt/user_dialogs.h"
 #include "app/registry_value.h"
+#include "app/ui/pictures.h"
+#include "document/qt/title_fit.h"
+#include "document/qt/user_dialogs.h"
 
 namespace orca {
 namespace {

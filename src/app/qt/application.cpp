@@ -7,8 +7,8 @@
 #include "app/qt/form1.h"
 #include "app/qt/japanese_translations.h"
 #include "app/qt/splash_box.h"
-#include "app/qt/user_dialogs.h"
 #include "document/qt/cp932_codec.h"
+#include "document/qt/user_dialogs.h"
 
 namespace orca {
 

@@ -1,6 +1,7 @@
 #include "app/qt/dialog_message_sink.h"
 
-#include "app/qt/user_dialogs.h"
+#include "document/qt/user_dialogs.h"
+#include "nc/arc_words.h"
 
 namespace orca {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "nc/message_sink.h"
+#include "base/message_sink.h"
 
 namespace orca {
 

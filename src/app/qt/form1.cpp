@@ -10,12 +10,12 @@
 
 #include "app/app_identity.h"
 #include "app/qt/form_commands.h"
-#include "app/qt/user_dialogs.h"
-#include "app/ui/editor_pane.h"
 #include "app/ui/progress_control.h"
 #include "app/ui/splitter_bar.h"
 #include "app/ui/surface_view.h"
 #include "app/ui/tool_marker_view.h"
+#include "document/qt/editor_pane.h"
+#include "document/qt/user_dialogs.h"
 
 namespace orca {
 namespace {

@@ -10,8 +10,8 @@
 
 #include "app/layout.h"
 #include "app/qt/dialog_message_sink.h"
-#include "app/qt/pictures.h"
 #include "app/settings_file.h"
+#include "app/ui/pictures.h"
 #include "document/program_loading.h"
 #include "document/qt/cp932_codec.h"
 #include "document/text_encoding.h"

@@ -4,9 +4,9 @@
 // drawing settings dialog each fill their handler here.
 
 #include "app/qt/form_commands.h"
+#include "app/qt/init_dsp_dialog.h"
 #include "app/settings_file.h"
 #include "document/qt/find_dialog.h"
-#include "view/qt/init_dsp_dialog.h"
 #include "view/zoom.h"
 
 namespace orca {

@@ -5,13 +5,13 @@
 
 #include "app/app_identity.h"
 #include "app/qt/form1.h"
-#include "app/qt/user_dialogs.h"
-#include "app/ui/editor_pane.h"
 #include "app/ui/progress_control.h"
+#include "document/file_mode.h"
 #include "document/program_loading.h"
+#include "document/qt/editor_pane.h"
 #include "document/qt/show_file_dlg.h"
+#include "document/qt/user_dialogs.h"
 #include "document/recent_caption.h"
-#include "nc/mode_detection.h"
 #include "nc/view_fit.h"
 
 namespace orca {

@@ -2,9 +2,9 @@
 
 #include "app/qt/about_box.h"
 #include "app/qt/form1.h"
-#include "app/qt/user_dialogs.h"
-#include "app/ui/editor_pane.h"
 #include "document/qt/clipboard_commands.h"
+#include "document/qt/editor_pane.h"
+#include "document/qt/user_dialogs.h"
 #include "nc/number_rule.h"
 #include "nc/route_driver.h"
 

@@ -9,9 +9,9 @@
 #include <cmath>
 
 #include "app/qt/form1.h"
-#include "app/ui/editor_pane.h"
 #include "app/ui/splitter_bar.h"
 #include "app/ui/surface_view.h"
+#include "document/qt/editor_pane.h"
 #include "view/view_change.h"
 
 namespace orca {

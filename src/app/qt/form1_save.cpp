@@ -2,9 +2,9 @@
 
 #include "app/app_identity.h"
 #include "app/qt/form1.h"
-#include "app/qt/user_dialogs.h"
-#include "app/ui/editor_pane.h"
+#include "document/qt/editor_pane.h"
 #include "document/qt/file_overwrite.h"
+#include "document/qt/user_dialogs.h"
 #include "document/save_text.h"
 
 namespace orca {

@@ -6,7 +6,7 @@
 
 #include "app/command_line.h"
 #include "app/qt/form1.h"
-#include "app/ui/editor_pane.h"
+#include "document/qt/editor_pane.h"
 
 namespace orca {
 namespace {

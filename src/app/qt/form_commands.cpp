@@ -5,9 +5,9 @@
 #include <QToolButton>
 
 #include "app/qt/form1.h"
-#include "app/qt/user_dialogs.h"
-#include "app/ui/editor_pane.h"
 #include "app/ui/progress_control.h"
+#include "document/qt/editor_pane.h"
+#include "document/qt/user_dialogs.h"
 
 namespace orca {
 FormRouteHost::FormRouteHost(Form1& form) : form_(form) { clock_.start(); }

@@ -2,9 +2,9 @@
 
 #include <QElapsedTimer>
 
+#include "base/message_sink.h"
 #include "document/find.h"
 #include "document/qt/pane_find_editor.h"
-#include "nc/message_sink.h"
 #include "nc/route_driver.h"
 #include "view/pan.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "nc/message_sink.h"
+#include "base/message_sink.h"
 
 namespace orca {
 

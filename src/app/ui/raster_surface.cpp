@@ -7,9 +7,9 @@
 #include <cstring>
 #include <numbers>
 
-#include "app/ui/pixel_arc.h"
-#include "app/ui/pixel_line.h"
 #include "view/palette.h"
+#include "view/pixel_arc.h"
+#include "view/pixel_line.h"
 
 namespace orca {
 namespace {

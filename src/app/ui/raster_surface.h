@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "app/ui/pixel_canvas.h"
+#include "view/pixel_canvas.h"
 #include "view/surface.h"
 
 namespace orca {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/qt/pictures.h"
+#include "app/ui/pictures.h"
 #include "app/ui/surface_view.h"
 
 namespace orca {

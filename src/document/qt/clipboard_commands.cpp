@@ -3,7 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "app/ui/editor_pane.h"
+#include "document/qt/editor_pane.h"
 
 namespace orca {
 

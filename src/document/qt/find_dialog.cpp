@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/qt/user_dialogs.h"
+#include "document/qt/user_dialogs.h"
 
 namespace orca {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/ui/editor_pane.h"
+#include "document/qt/editor_pane.h"
 
 namespace orca {
 namespace {

@@ -1,6 +1,6 @@
 #include "document/qt/show_file_dlg.h"
 
-#include "app/qt/user_dialogs.h"
+#include "document/qt/user_dialogs.h"
 
 namespace orca {
 

@@ -12,6 +12,4 @@ public:
     virtual void showMessage(const std::string& text) = 0;
 };
 
-inline constexpr const char* kCalcErrorMessage = "計算でエラーが発生しました";
-
 }  // namespace orca

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <exception>
+#include <optional>
+#include <type_traits>
 
 namespace orca {
 
@@ -28,6 +30,28 @@ inline double guardedDiv(double a, double b) {
 inline double guardedSqrt(double a) {
     if (a < 0.0) throw ArithmeticFault{};
     return checked(std::sqrt(a));
+}
+
+// The one way a failed computation ends: whatever `compute` was working out
+// is abandoned, and the caller gets nothing instead of its result (false
+// instead of true when it has none).
+template <typename Compute>
+[[nodiscard]] auto Guarded(Compute&& compute) {
+    using Result = decltype(compute());
+    if constexpr (std::is_void_v<Result>) {
+        try {
+            compute();
+            return true;
+        } catch (const ArithmeticFault&) {
+            return false;
+        }
+    } else {
+        try {
+            return std::optional<Result>(compute());
+        } catch (const ArithmeticFault&) {
+            return std::optional<Result>();
+        }
+    }
 }
 
 }  // namespace orca

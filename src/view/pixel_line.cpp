@@ -1,4 +1,4 @@
-#include "app/ui/pixel_line.h"
+#include "view/pixel_line.h"
 
 #include <algorithm>
 #include <cmath>

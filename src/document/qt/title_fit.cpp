@@ -1,4 +1,4 @@
-#include "app/qt/title_fit.h"
+#include "document/qt/title_fit.h"
 
 #include <QApplication>
 #include <QDialog>

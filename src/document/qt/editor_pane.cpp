@@ -1,4 +1,4 @@
-#include "app/ui/editor_pane.h"
+#include "document/qt/editor_pane.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_identity.h"
+#include "base/app_title.h"
 #include "document/file_dialog_request.h"
 
 class QDialog;

@@ -1,4 +1,4 @@
-#include "app/ui/pixel_arc.h"
+#include "view/pixel_arc.h"
 
 #include <algorithm>
 #include <array>

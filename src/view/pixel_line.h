@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/pixel_canvas.h"
+#include "view/pixel_canvas.h"
 
 namespace orca {
 

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "view/draw_settings_form.h"
+#include "app/draw_settings_form.h"
 
 class QLineEdit;
 class QPushButton;

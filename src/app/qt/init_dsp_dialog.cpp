@@ -1,4 +1,4 @@
-#include "view/qt/init_dsp_dialog.h"
+#include "app/qt/init_dsp_dialog.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,7 +10,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "app/qt/user_dialogs.h"
+#include "document/qt/user_dialogs.h"
 
 namespace orca {
 namespace {

@@ -1,4 +1,4 @@
-#include "view/draw_settings_form.h"
+#include "app/draw_settings_form.h"
 
 #include <cctype>
 
@@ -57,7 +57,7 @@ bool IsWholeNumber(std::string_view s) {
 InitDspChoice InitDspLoad(const DrawSettings& settings, const NcModalState& nc) {
     InitDspChoice choice;
     choice.speed = settings.TraceSpeed;
-    choice.inc = nc.IncFlag != 0;
+    choice.inc = nc.IncFlag != kAbsolute;
     choice.houganAri = settings.HouganFlag;
     choice.houganWidthText = std::to_string(settings.HouganWidth);
     return choice;
@@ -78,7 +78,7 @@ bool InitDspOk(const InitDspChoice& choice, DrawSettings& settings, NcModalState
     settings.HouganWidth = *width;
     save(settings.HouganFlag, settings.HouganWidth);
     settings.TraceSpeed = choice.speed;
-    const std::int16_t inc = choice.inc ? 1 : 0;
+    const std::int16_t inc = choice.inc ? kIncremental : kAbsolute;
     nc.IncFlag = inc;
     settings.IncFlagDefault = inc;
     return true;

@@ -1,4 +1,4 @@
-#include "app/qt/user_dialogs.h"
+#include "document/qt/user_dialogs.h"
 
 #include <QDialog>
 #include <QDir>
@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/qt/title_fit.h"
+#include "document/qt/title_fit.h"
 
 namespace orca {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/qt/pictures.h"
+#include "app/ui/pictures.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace orca {
+
+class TextCodec;
+
+// The coordinate mode of a program file's bytes as AbsIncModeInText finds it
+// in the decoded text, decoding only the records searched.
+std::int16_t AbsIncModeInBytes(std::string_view bytes, const TextCodec& codec);
+
+}  // namespace orca
