@@ -1,0 +1,29 @@
+#include "document/document_state.h"
+
+#include "app/app_identity.h"
+
+namespace orca {
+
+DocumentState::DocumentState() : caption_(kMainCaption) {}
+
+void DocumentState::opened(const std::string& path, FileEncoding encoding, CaptionStyle style) {
+    path_ = path;
+    hasPath_ = true;
+    encoding_ = encoding;
+    modified_ = false;
+    caption_ = style == CaptionStyle::Bracketed ? CaptionBracketed(path) : CaptionSpaced(path);
+}
+
+void DocumentState::named(const std::string& path) {
+    path_ = path;
+    hasPath_ = true;
+}
+
+void DocumentState::saved() { modified_ = false; }
+
+void DocumentState::savedAs() {
+    saved();
+    caption_ = CaptionBracketed(path_);
+}
+
+}  // namespace orca
