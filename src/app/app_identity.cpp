@@ -7,12 +7,4 @@ std::string VersionText() {
            std::to_string(kVersionRevision);
 }
 
-std::string CaptionBracketed(std::string_view path) {
-    return std::string(kMainCaption) + "【" + std::string(path) + "】";
-}
-
-std::string CaptionSpaced(std::string_view path) {
-    return std::string(kMainCaption) + "  " + std::string(path);
-}
-
 }  // namespace orca

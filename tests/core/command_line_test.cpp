@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app_identity.h"
+#include "document/document_state.h"
 #include "document/recent_caption.h"
 #include "nc/crlf_lines.h"
 

@@ -16,6 +16,7 @@
 #include "../core/unprivileged_files.h"
 #include "app/app_identity.h"
 #include "app/ui/surface_view.h"
+#include "document/document_state.h"
 #include "document/load_memory.h"
 #include "document/utf8.h"
 #include "form1_fixture.h"

@@ -10,6 +10,7 @@
 
 #include "../core/unprivileged_files.h"
 #include "app/app_identity.h"
+#include "document/document_state.h"
 #include "form1_fixture.h"
 
 namespace orca::test {

@@ -217,7 +217,7 @@ TEST_F(Form1CommandsTest, DrawingSettingsFromTheToolbarStoreAndSaveTheGrid) {
         d.cmdOk()->click();
         return dialog.result();
     }));
-    f.Toolbar1_ButtonClick(f.toolbarButton(9));
+    f.toolbarButton(9)->trigger();
     EXPECT_EQ(f.engine().settings.HouganWidth, 2);
     EXPECT_EQ(f.engine().settings.TraceSpeed, 3);
     EXPECT_NE(settingsText().find("WIDTH=2"), std::string::npos);

@@ -3,6 +3,7 @@
 #include "app/app_identity.h"
 #include "app/ui/progress_control.h"
 #include "app/ui/tool_marker_view.h"
+#include "document/document_state.h"
 #include "form1_fixture.h"
 
 namespace orca::test {

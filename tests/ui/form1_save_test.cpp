@@ -4,6 +4,7 @@
 #include <csignal>
 
 #include "app/app_identity.h"
+#include "document/document_state.h"
 #include "form1_fixture.h"
 
 namespace orca::test {

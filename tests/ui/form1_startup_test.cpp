@@ -5,6 +5,7 @@
 
 #include "app/app_identity.h"
 #include "app/ui/surface_view.h"
+#include "document/document_state.h"
 #include "form1_fixture.h"
 
 namespace orca::test {

@@ -10,6 +10,7 @@
 #include "app/app_identity.h"
 #include "app/qt/form_commands.h"
 #include "base/message_sink.h"
+#include "document/document_state.h"
 #include "document/load_memory.h"
 #include "form1_fixture.h"
 #include "nc/arc_words.h"

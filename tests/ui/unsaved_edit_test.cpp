@@ -80,6 +80,31 @@ TEST_F(UnsavedEditTest, EveryLoadRouteAsksBeforeReplacingTheText) {
     EXPECT_EQ(editorText(), "G90 X5.\r\n");
 }
 
+// The question follows the editor's text, not each keystroke: an edit
+// undone leaves nothing to lose, the same edit redone does again.
+TEST_F(UnsavedEditTest, AskedOnlyWhileTheTextDiffersFromTheSavedOne) {
+    form().richCode().undo();
+    form().richCode().redo();
+    dialogs_.answer(MsgAnswer::Cancel);
+    EXPECT_FALSE(form().close());
+    expectAsked();
+    form().richCode().undo();
+    EXPECT_TRUE(form().close());
+    EXPECT_EQ(dialogs_.messages().size(), 1u);
+}
+
+TEST_F(UnsavedEditTest, ASaveThatFailsStillAsks) {
+    form().richCode().replaceSelection("😀");
+    dialogs_.answer(MsgAnswer::Ok);
+    form().mnuUpdSave_Click();
+    ASSERT_EQ(dialogs_.messages().size(), 2u);
+    EXPECT_EQ(dialogs_.messages()[1].icon, MsgIcon::Exclamation);
+    dialogs_.answer(MsgAnswer::Cancel);
+    EXPECT_FALSE(form().close());
+    EXPECT_EQ(dialogs_.messageTexts().back(), kChanged);
+    EXPECT_EQ(readFile(path), "G90\n");
+}
+
 TEST_F(UnsavedEditTest, NoQuestionOnceTheEditIsSaved) {
     dialogs_.answer(MsgAnswer::Ok);
     form().mnuUpdSave_Click();

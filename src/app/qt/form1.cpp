@@ -8,7 +8,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "app/app_identity.h"
 #include "app/qt/form_commands.h"
 #include "app/ui/progress_control.h"
 #include "app/ui/splitter_bar.h"
@@ -53,7 +52,7 @@ Form1::Form1(SettingsFile settings, UserDialogs& dialogs, QWidget* parent)
       imgRoute_(new ToolMarkerView(*picBox1_)),
       engine_(picBox1_->surface(), *imgRoute_, messages_) {
     setObjectName("Form1");
-    setWindowTitle(kMainCaption);
+    showCaption();
     setWindowIcon(QIcon(AppPicture()));
 
     buildMenus();
@@ -75,6 +74,8 @@ Form1::Form1(SettingsFile settings, UserDialogs& dialogs, QWidget* parent)
 
     connect(richCode_, &EditorPane::caretStatusWanted, this, &Form1::lineDspToStatusBar_Sub);
     connect(richCode_, &EditorPane::filesDropped, this, &Form1::richCode_OLEDragDrop);
+    connect(richCode_, &EditorPane::modificationChanged, this,
+            [this](bool modified) { document_.setModified(modified); });
     connect(picSplit_, &SplitterBar::pressed, this, &Form1::picSplit_MouseDown);
     connect(picSplit_, &SplitterBar::moved, this, &Form1::picSplit_MouseMove);
     connect(picSplit_, &SplitterBar::released, this, &Form1::picSplit_MouseUp);
@@ -150,30 +151,33 @@ void Form1::buildToolbar() {
     toolbar1_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolbar1_->setContextMenuPolicy(Qt::PreventContextMenu);
 
+    // Each button is bound to its command here, once: the trace button's
+    // caption changes while a trace runs, and it must stop that trace.
     struct Button {
-        const char* caption;
-        int picture;  // 0: separator
+        const char* caption;  // nullptr: a separator
+        int picture;
+        void (Form1::*handler)();
     };
-    constexpr std::array<Button, 9> kButtons = {{{"開く", 1},
-                                                 {"上書き", 2},
-                                                 {nullptr, 0},
-                                                 {"再描画", 3},
-                                                 {"拡大", 4},
-                                                 {"縮小", 5},
-                                                 {"トレース", 6},
-                                                 {nullptr, 0},
-                                                 {"描画設定", 8}}};
+    constexpr std::array<Button, 9> kButtons = {{{"開く", 1, &Form1::mnuOpen_Click},
+                                                 {"上書き", 2, &Form1::mnuUpdSave_Click},
+                                                 {nullptr, 0, nullptr},
+                                                 {"再描画", 3, &Form1::mnuViewReDsp_Click},
+                                                 {"拡大", 4, &Form1::mnuViewScaleUp_Click},
+                                                 {"縮小", 5, &Form1::mnuViewScaleDown_Click},
+                                                 {"トレース", 6, &Form1::traceButton_Click},
+                                                 {nullptr, 0, nullptr},
+                                                 {"描画設定", 8, &Form1::mnuDspInit_Click}}};
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
         const Button& b = kButtons[i];
         QAction* action =
             b.caption ? toolbar1_->addAction(QString::fromUtf8(b.caption)) : toolbar1_->addSeparator();
         toolbarButtons_[i + 1] = action;
         if (!b.caption) continue;
+        connect(action, &QAction::triggered, this, b.handler);
         setButtonPicture(static_cast<int>(i + 1), b.picture);
         // The buttons show picture and caption but no tooltip.
         toolbar1_->widgetForAction(action)->installEventFilter(this);
     }
-    connect(toolbar1_, &QToolBar::actionTriggered, this, &Form1::Toolbar1_ButtonClick);
     // Wide enough for either caption of the trace button ("トレース" now,
     // "中断" while a trace runs), so no button shifts when it changes.
     QWidget* trace = toolbar1_->widgetForAction(toolbarButtons_[kTraceButtonPosition]);
@@ -229,27 +233,6 @@ void Form1::setButtonPicture(int position, int imageIndex) {
 
 QToolButton* Form1::panButton(PanDirection direction) const {
     return panButtons_[static_cast<std::size_t>(direction)];
-}
-
-void Form1::Toolbar1_ButtonClick(QAction* button) {
-    const QString caption = button->text();
-    if (caption == "開く") {
-        mnuOpen_Click();
-    } else if (caption == "上書き") {
-        mnuUpdSave_Click();
-    } else if (caption == "再描画") {
-        mnuViewReDsp_Click();
-    } else if (caption == "拡大") {
-        mnuViewScaleUp_Click();
-    } else if (caption == "縮小") {
-        mnuViewScaleDown_Click();
-    } else if (caption == "トレース" || caption == "中断") {
-        imgRoute_->setVisible(true);
-        mnuViewTrace_Click();
-        imgRoute_->setVisible(false);
-    } else if (caption == "描画設定") {
-        mnuDspInit_Click();
-    }
 }
 
 }  // namespace orca

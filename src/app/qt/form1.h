@@ -12,9 +12,9 @@
 #include "app/qt/dialog_message_sink.h"
 #include "app/settings_file.h"
 #include "app/ui/pictures.h"
+#include "document/document_state.h"
 #include "document/program_loading.h"
 #include "document/qt/cp932_codec.h"
-#include "document/text_encoding.h"
 #include "nc/plot_engine.h"
 
 class QAction;
@@ -70,9 +70,9 @@ public:
     float picMainWidth() const { return static_cast<float>(layout_.frame.width); }
     float picMainHeight() const { return static_cast<float>(layout_.frame.height); }
 
-    const std::string& documentPath() const { return documentPath_; }
-    bool hasDocumentPath() const { return hasDocumentPath_; }
-    TextEncoding documentEncoding() const { return encoding_; }
+    const std::string& documentPath() const { return document_.path(); }
+    bool hasDocumentPath() const { return document_.hasPath(); }
+    TextEncoding documentEncoding() const { return document_.encoding().encoding; }
     int splitLeft() const { return splitLeft_; }
     const MainLayout& currentLayout() const { return layout_; }
     double twipsPerPixel() const;
@@ -96,7 +96,6 @@ public slots:
     void mnuDspInit_Click();
     void mnuFont_Click();
     void mnuHelpVer_Click();
-    void Toolbar1_ButtonClick(QAction* button);
     void cmdUp_Click();
     void cmdDown_Click();
     void cmdLeft_Click();
@@ -127,6 +126,8 @@ private:
     void buildDrawingArea();
     QAction* menuItem(QMenu* menu, const char* name, const char* caption, void (Form1::*handler)());
     QAction* menuSeparator(QMenu* menu, const char* name);
+    // The toolbar's trace button.
+    void traceButton_Click();
 
     void Form_Resize();
     void panCommand(PanDirection direction);
@@ -147,7 +148,11 @@ private:
     bool refusedDuringLoad();
     std::optional<std::int16_t> decideMode(const ProgramBytes& file, bool recentEntry);
     void loadDocument(const std::string& path, LoadRoute route);
-    void FileTextDsp_Sub(const std::string& path, std::string bytes);
+    // Puts the file's text in the editor; how it was read is how a save
+    // writes it back.
+    FileEncoding FileTextDsp_Sub(const std::string& path, std::string bytes);
+    // The caption names the document as document_ says, set here only.
+    void showCaption();
     void enableSaveCommands();
     // Where the Open and Save As dialogs start: the document's folder, else
     // the folder last chosen in either, else the current folder.
@@ -192,10 +197,7 @@ private:
 
     bool loading_ = false;
     bool replayPending_ = false;
-    std::string documentPath_;
-    bool hasDocumentPath_ = false;
-    TextEncoding encoding_ = TextEncoding::Cp932;
-    bool utf8Repaired_ = false;  // the text's U+FFFD may stand for bytes the file held
+    DocumentState document_;
     std::string lastDialogFolder_;
 };
 

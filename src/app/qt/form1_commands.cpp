@@ -6,6 +6,7 @@
 #include "app/qt/form_commands.h"
 #include "app/qt/init_dsp_dialog.h"
 #include "app/settings_file.h"
+#include "app/ui/tool_marker_view.h"
 #include "document/qt/find_dialog.h"
 #include "view/zoom.h"
 
@@ -34,6 +35,15 @@ void Form1::mnuViewReDsp_Click() {
 
 void Form1::mnuViewTrace_Click() {
     if (!refusedDuringLoad()) commands().driver.RouteDsp_Sub(true);
+}
+
+// The toolbar's trace shows the tool marker moving along the path, the
+// menu's draws without it. Pressed again while its trace runs (captioned
+// "中断" then), it stops that trace and the marker goes.
+void Form1::traceButton_Click() {
+    imgRoute_->setVisible(true);
+    mnuViewTrace_Click();
+    imgRoute_->setVisible(false);
 }
 
 void Form1::mnuViewScaleUp_Click() {

@@ -3,7 +3,6 @@
 #include <QMenu>
 #include <QScopedValueRollback>
 
-#include "app/app_identity.h"
 #include "app/qt/form1.h"
 #include "app/ui/progress_control.h"
 #include "document/file_mode.h"
@@ -68,11 +67,10 @@ void Form1::loadDocument(const std::string& path, LoadRoute route) {
         engine_.nc.IncFlag = *mode;
         engine_.settings.IncFlagDefault = *mode;
         if (route != LoadRoute::CommandLine) ResetWindow(engine_, picMainWidth(), picMainHeight());
-        FileTextDsp_Sub(path, std::move(file.bytes));
-        documentPath_ = path;
-        hasDocumentPath_ = true;
-        setWindowTitle(
-            QString::fromStdString(route == LoadRoute::Open ? CaptionBracketed(path) : CaptionSpaced(path)));
+        const FileEncoding encoding = FileTextDsp_Sub(path, std::move(file.bytes));
+        document_.opened(path, encoding,
+                         route == LoadRoute::Open ? CaptionStyle::Bracketed : CaptionStyle::Spaced);
+        showCaption();
         if (route == LoadRoute::Open) enableSaveCommands();
     }
     if (route == LoadRoute::Recent) return;
@@ -80,7 +78,7 @@ void Form1::loadDocument(const std::string& path, LoadRoute route) {
     if (route != LoadRoute::CommandLine) HistoryRead_Sub();
 }
 
-void Form1::FileTextDsp_Sub(const std::string& path, std::string bytes) {
+FileEncoding Form1::FileTextDsp_Sub(const std::string& path, std::string bytes) {
     LoadCallbacks callbacks;
     callbacks.started = [this, &path](std::uint64_t fileBytes) {
         richCode_->setProgramText("");
@@ -102,15 +100,16 @@ void Form1::FileTextDsp_Sub(const std::string& path, std::string bytes) {
         engine_.displayList.clear();
     }
     richCode_->setProgramText(loaded.text);
-    encoding_ = loaded.encoding;
-    utf8Repaired_ = loaded.utf8Repaired;
     setStatusText("");
     if (progress_->visible()) {
         progress_->setVisible(false);
         progress_->setValue(0);
     }
     lineDspToStatusBar_Sub();
+    return {loaded.encoding, loaded.utf8Repaired};
 }
+
+void Form1::showCaption() { setWindowTitle(QString::fromStdString(document_.caption())); }
 
 void Form1::enableSaveCommands() {
     mnuUpdSave_->setEnabled(true);
@@ -134,8 +133,8 @@ void Form1::mnuOpen_Click() {
 }
 
 std::string Form1::dialogFolder() const {
-    if (hasDocumentPath_)
-        return QFileInfo(QString::fromStdString(documentPath_)).absolutePath().toStdString();
+    if (document_.hasPath())
+        return QFileInfo(QString::fromStdString(document_.path())).absolutePath().toStdString();
     return lastDialogFolder_.empty() ? QDir::currentPath().toStdString() : lastDialogFolder_;
 }
 

@@ -1,6 +1,5 @@
 #include <QCloseEvent>
 
-#include "app/app_identity.h"
 #include "app/qt/form1.h"
 #include "document/qt/editor_pane.h"
 #include "document/qt/file_overwrite.h"
@@ -30,12 +29,13 @@ void Form1::mnuNameSave_Click() { saveAs(); }
 bool Form1::overwriteSave(bool confirm) {
     if (refusedDuringLoad()) return false;
     stopRunningDraw();
-    if (!hasDocumentPath_) return saveAs();
+    if (!document_.hasPath()) return saveAs();
     if (confirm && dialogs_.message("上書きしてよろしいですか？", MsgIcon::Question, MsgButtons::OkCancel) ==
                        MsgAnswer::Cancel) {
         return false;
     }
-    if (!writeDocument(documentPath_)) return false;
+    if (!writeDocument(document_.path())) return false;
+    document_.saved();
     dialogs_.message("上書き保存しました", MsgIcon::Information, MsgButtons::Ok);
     return true;
 }
@@ -46,23 +46,25 @@ bool Form1::saveAs() {
     FileDialogRequest request;
     request.title = "名前を付けて保存";
     request.initialDir = dialogFolder();
-    if (hasDocumentPath_) request.fileName = documentPath_;
+    if (document_.hasPath()) request.fileName = document_.path();
     request.nameFilters = saveAsFilters();
     request.mode.save = true;
     request.mode.confirmOverwrite = true;
     const std::optional<std::string> chosen = dialogs_.saveFile(request);
     if (!chosen) return false;
     rememberDialogFolder(*chosen);
-    documentPath_ = *chosen;
-    hasDocumentPath_ = true;
-    if (!writeDocument(documentPath_)) return false;
+    document_.named(*chosen);
+    if (!writeDocument(document_.path())) return false;
+    document_.savedAs();
     enableSaveCommands();
-    setWindowTitle(QString::fromStdString(CaptionBracketed(documentPath_)));
+    showCaption();
     return true;
 }
 
 bool Form1::writeDocument(const std::string& path) {
-    const EncodeResult bytes = SaveBytes(richCode_->programText(), encoding_, utf8Repaired_, codec_);
+    const FileEncoding& encoding = document_.encoding();
+    const EncodeResult bytes =
+        SaveBytes(richCode_->programText(), encoding.encoding, encoding.utf8Repaired, codec_);
     if (!bytes.ok()) {
         dialogs_.message(UnrepresentableMessage(*bytes.unrepresentable), MsgIcon::Exclamation,
                          MsgButtons::Ok);
@@ -84,7 +86,7 @@ bool Form1::writeDocument(const std::string& path) {
 }
 
 bool Form1::keepEditsOrDiscard() {
-    if (!richCode_->changedSinceSave()) return true;
+    if (!document_.modified()) return true;
     switch (dialogs_.message("内容が変更されています。保存しますか？", MsgIcon::Question,
                              MsgButtons::YesNoCancel)) {
         case MsgAnswer::Yes:
