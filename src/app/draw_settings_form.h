@@ -29,7 +29,7 @@ InitDspChoice InitDspLoad(const DrawSettings& settings, const NcModalState& nc);
 // The spacing the dialog may store, or nothing when the text is refused:
 // below 1 with the grid on, or not a whole number text that fits 16 bits
 // (fractions go to the nearest integer, halves to even).
-std::optional<std::int16_t> HouganWidthFromText(bool houganAri, std::string_view text);
+[[nodiscard]] std::optional<std::int16_t> HouganWidthFromText(bool houganAri, std::string_view text);
 
 // Saves the grid settings to the settings file.
 using HouganWriter = std::function<void(bool houganFlag, std::int16_t houganWidth)>;
@@ -37,7 +37,7 @@ using HouganWriter = std::function<void(bool houganFlag, std::int16_t houganWidt
 // The OK button. False when the spacing is refused: nothing is stored and the
 // dialog shows kHouganWidthMessage and stays open. Otherwise the choice goes
 // into the settings and the interpreter's mode, and the grid is saved.
-bool InitDspOk(const InitDspChoice& choice, DrawSettings& settings, NcModalState& nc,
-               const HouganWriter& save);
+[[nodiscard]] bool InitDspOk(const InitDspChoice& choice, DrawSettings& settings, NcModalState& nc,
+                             const HouganWriter& save);
 
 }  // namespace orca

@@ -25,7 +25,7 @@ inline constexpr std::size_t kPlotDumpPieceBytes = 64 * 1024;
 // Numbers are the shortest decimals that read back to the same value. The
 // grid lines are the surface's drawing operations that came before the path.
 // False when `output` failed.
-bool WritePlotDump(const ViewState& view, const DisplayList& list, const RecordingSurface& surface,
-                   const DumpOutput& output);
+[[nodiscard]] bool WritePlotDump(const ViewState& view, const DisplayList& list,
+                                 const RecordingSurface& surface, const DumpOutput& output);
 
 }  // namespace orca

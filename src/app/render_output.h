@@ -15,6 +15,7 @@ struct OutputRefusal {
     int exitCode = 0;
     std::string message;
 };
-std::optional<OutputRefusal> CheckRenderOutput(const std::string& program, const std::string& out);
+[[nodiscard]] std::optional<OutputRefusal> CheckRenderOutput(const std::string& program,
+                                                             const std::string& out);
 
 }  // namespace orca

@@ -26,7 +26,7 @@ std::uint64_t LoadMemoryNeed(const LoadSize& size);
 std::uint64_t LoadBytesFitting(std::uint64_t available);
 // False only when the need is known to exceed what is available; an unknown
 // amount of free memory lets the load go ahead.
-bool LoadFitsMemory(const LoadSize& size, std::optional<std::uint64_t> available);
+[[nodiscard]] bool LoadFitsMemory(const LoadSize& size, std::optional<std::uint64_t> available);
 
 // A size for the user: bytes, KB, MB or GB (binary multiples) with one decimal.
 std::string ByteSizeText(std::uint64_t bytes);

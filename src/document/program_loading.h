@@ -37,7 +37,7 @@ struct ReadLimits {
 // of what was read so far would need is checked as the bytes come, so a file
 // too large (or a device that never ends) is refused before the read
 // outgrows what the load could take.
-ProgramBytes ReadProgramFile(const std::string& path, const ReadLimits& limits = {});
+[[nodiscard]] ProgramBytes ReadProgramFile(const std::string& path, const ReadLimits& limits = {});
 
 enum class LoadStatus {
     Loaded,  // text and drawing replaced
@@ -61,7 +61,7 @@ struct LoadCallbacks {
 // Decodes a program file's bytes (freed once decoded) and runs both passes
 // over them. The caller has set IncFlag, IncFlagDefault and the surface's
 // window.
-LoadedProgram LoadProgramBytes(PlotEngine& engine, std::string bytes, const TextCodec& codec,
-                               const LoadCallbacks& callbacks = {});
+[[nodiscard]] LoadedProgram LoadProgramBytes(PlotEngine& engine, std::string bytes, const TextCodec& codec,
+                                             const LoadCallbacks& callbacks = {});
 
 }  // namespace orca

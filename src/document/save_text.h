@@ -14,8 +14,8 @@ namespace orca {
 // represent, and, for a text whose file held bytes that were not UTF-8
 // (`utf8Repaired`), at the first U+FFFD while one is left: it may stand for
 // such bytes, which a save would lose.
-EncodeResult SaveBytes(std::string_view editorText, TextEncoding encoding, bool utf8Repaired,
-                       const TextCodec& codec);
+[[nodiscard]] EncodeResult SaveBytes(std::string_view editorText, TextEncoding encoding, bool utf8Repaired,
+                                     const TextCodec& codec);
 
 // The message that names the character a save cannot write.
 std::string UnrepresentableMessage(const Unrepresentable& u);

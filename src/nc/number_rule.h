@@ -24,6 +24,6 @@ double ReadNumber(std::string_view text);
 
 // A number-rule value as a 16-bit signed integer (halves to even); false when
 // the text holds a number that does not fit.
-bool ToInt16(double v, short& out);
+[[nodiscard]] bool ToInt16(double v, short& out);
 
 }  // namespace orca

@@ -56,6 +56,19 @@ TEST(ExtentsPass, AnImpossibleArcReportsOncePerExtremeRoutine) {
     EXPECT_EQ(f.engine.nc.CurX, 10);
 }
 
+TEST(ExtentsPass, AnArcWhoseExtremesOverflowCountsForNothing) {
+    // Its largest point still fits a double, its smallest does not: the line
+    // is abandoned whole, not after widening by half of what it reaches.
+    EngineFixture f;
+    f.engine.nc.MotionMode = 2;
+    f.engine.nc.CurX = f.engine.nc.CurY = -1.5e308;
+    EXPECT_THROW(LineMaxMinGet_Sub(f.engine, "X-1.5E308 Y-1.5E308 I0 J5E307"), ArithmeticFault);
+    EXPECT_EQ(f.engine.view.XMin, 0);
+    EXPECT_EQ(f.engine.view.YMin, 0);
+    EXPECT_EQ(f.engine.view.XMax, kExtentStart);
+    EXPECT_EQ(f.engine.nc.CurX, -1.5e308);
+}
+
 TEST(ExtentsPass, ZOnlyIncrementalCommentsAndCycles) {
     EngineFixture z;
     extents(z, {"G01 Z-5."});
