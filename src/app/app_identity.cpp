@@ -2,10 +2,9 @@
 
 namespace orca {
 
-std::string VersionText() {
-    return "ﾊﾞｰｼﾞｮﾝ " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
-           std::to_string(kVersionRevision);
-}
+std::string_view VersionNumber() { return ORCA_VERSION; }
+
+std::string VersionText() { return "ﾊﾞｰｼﾞｮﾝ " + std::string(VersionNumber()); }
 
 std::string CaptionBracketed(std::string_view path) {
     return std::string(kMainCaption) + "【" + std::string(path) + "】";

@@ -10,10 +10,12 @@ inline constexpr const char* kAppTitle = "OrcaＮＣEditor";
 // The main window's caption before any document is loaded.
 inline constexpr const char* kMainCaption = "OrcaＮＣEditor-NC簡易エディター";
 
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 1;
-inline constexpr int kVersionRevision = 0;
+// The name the program is run by, and names itself by in what it prints.
+inline constexpr const char* kCommandName = "orca-nc-editor";
 
+// The project's one version number, "1.1.0": the build passes it in, so the
+// About box, --version and the package always agree.
+std::string_view VersionNumber();
 // "ﾊﾞｰｼﾞｮﾝ 1.1.0"
 std::string VersionText();
 
