@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds everything and runs every test: a normal build with warnings as
-# errors, a clang-format check, the check that the source folders stay layers, a sanitizer (ASan + UBSan) build of the tests,
-# and a short run of each fuzzer.
+# errors and a check of its installed tree, a clang-format check, the check
+# that the source folders stay layers, a sanitizer (ASan + UBSan) build of the
+# tests, and a short run of each fuzzer.
 set -e
 cd "$(dirname "$0")/.."
 JOBS=$(nproc)
@@ -10,6 +11,7 @@ sh scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORCA_WERROR=ON >/dev/null
 cmake --build build -j "$JOBS"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS")
+sh scripts/check-install.sh
 
 sh scripts/check-format.sh
 sh scripts/check-layers.sh

@@ -2,9 +2,8 @@
 
 namespace orca {
 
-std::string VersionText() {
-    return "ﾊﾞｰｼﾞｮﾝ " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
-           std::to_string(kVersionRevision);
-}
+std::string_view VersionNumber() { return ORCA_VERSION; }
+
+std::string VersionText() { return "ﾊﾞｰｼﾞｮﾝ " + std::string(VersionNumber()); }
 
 }  // namespace orca

@@ -39,9 +39,11 @@ public:
     explicit Parser(const std::vector<std::string>& args) : args_(args) {}
 
     HeadlessOptions run() {
-        for (const std::string& a : args_) {
-            if (a == "--render") setCommand(HeadlessOptions::Command::Render);
-            if (a == "--dump") setCommand(HeadlessOptions::Command::Dump);
+        // After "--" every argument is a file name, even one that begins with '-'.
+        const std::size_t options = std::find(args_.begin(), args_.end(), "--") - args_.begin();
+        for (std::size_t i = 0; i < options; ++i) {
+            if (args_[i] == "--render") setCommand(HeadlessOptions::Command::Render);
+            if (args_[i] == "--dump") setCommand(HeadlessOptions::Command::Dump);
         }
         if (o_.command == HeadlessOptions::Command::None || !o_.error.empty()) return o_;
         const bool render = o_.command == HeadlessOptions::Command::Render;
@@ -49,7 +51,7 @@ public:
         o_.height = render ? kRenderDefaultHeight : kDumpDefaultHeight;
 
         std::vector<std::string> positional;
-        for (std::size_t i = 0; i < args_.size() && o_.error.empty(); ++i) {
+        for (std::size_t i = 0; i < options && o_.error.empty(); ++i) {
             const std::string& a = args_[i];
             if (a == "--render" || a == "--dump") continue;
             if (a == "--inc") {
@@ -73,6 +75,8 @@ public:
             }
         }
         if (!o_.error.empty()) return o_;
+        if (options < args_.size())
+            positional.insert(positional.end(), args_.begin() + options + 1, args_.end());
         const std::size_t wanted = render ? 2 : 1;
         if (positional.size() != wanted) {
             fail(render ? "--render needs FILE and OUT.png" : "--dump needs FILE");

@@ -27,8 +27,9 @@ inline constexpr int kRenderDefaultHeight = 800;
 inline constexpr int kDumpDefaultWidth = 9000;
 inline constexpr int kDumpDefaultHeight = 6000;
 
-// `args` without the program name. Command None when neither --render nor
-// --dump is among them (the window starts then).
+// `args` without the program name; after "--" every argument is a file
+// name. Command None when neither --render nor --dump is among the options
+// (the window starts then).
 HeadlessOptions ParseHeadlessOptions(const std::vector<std::string>& args);
 
 }  // namespace orca

@@ -68,6 +68,24 @@ TEST(HeadlessOptions, RenderWritesOnlyToAPngName) {
     }
 }
 
+// After "--" everything is a name: a program or picture beginning with '-',
+// or one named like an option.
+TEST(HeadlessOptions, AfterTheDoubleDashEveryArgumentIsAName) {
+    const HeadlessOptions o = ParseHeadlessOptions({"--render", "--grid", "5", "--", "-a.nc", "--inc.png"});
+    EXPECT_TRUE(o.error.empty()) << o.error;
+    EXPECT_EQ(o.file, "-a.nc");
+    EXPECT_EQ(o.out, "--inc.png");
+    EXPECT_FALSE(o.incremental);
+    EXPECT_EQ(o.gridPitch, 5);
+
+    const HeadlessOptions d = ParseHeadlessOptions({"--dump", "--", "--render"});
+    EXPECT_EQ(d.command, Command::Dump);
+    EXPECT_TRUE(d.error.empty()) << d.error;
+    EXPECT_EQ(d.file, "--render");
+    EXPECT_EQ(ParseHeadlessOptions({"--", "--dump", "a.nc"}).command, Command::None);
+    EXPECT_FALSE(ParseHeadlessOptions({"--dump", "a.nc", "--", "b.nc"}).error.empty()) << "one FILE only";
+}
+
 TEST(HeadlessOptions, BadCommandLinesSayWhatIsWrong) {
     const std::vector<std::vector<std::string>> bad = {
         {"--render", "a.nc"},                                  // no OUT

@@ -21,6 +21,7 @@ namespace {
 const QString kCorpus = QStringLiteral(ORCA_CORPUS_DIR);
 const QString kGolden = QStringLiteral(ORCA_TEST_DATA_DIR "/golden");
 const QString kSample = QStringLiteral(ORCA_TEST_DATA_DIR "/../samples/sample.nc");
+const QString kHelpHint = QStringLiteral("Try 'orca-nc-editor --help' for more information.");
 
 struct AppRun {
     int exitCode = -1;
@@ -146,8 +147,58 @@ TEST(HeadlessCommands, FailuresExitNonZeroWithOneLine) {
           QStringList{"--render", kSample}, QStringList{"--render", kSample, "x.png", "--size", "800"}}) {
         r = runApp(args);
         EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
-        EXPECT_EQ(r.errLines.size(), 1) << args.join(' ').toStdString();
+        ASSERT_EQ(r.errLines.size(), 2) << args.join(' ').toStdString();
+        EXPECT_EQ(r.errLines[1], kHelpHint);
     }
+}
+
+// Asking for help or the version never starts the window, nor does a wrong
+// option: neither needs a display.
+TEST(CommandLine, HelpVersionAndWrongOptionsAnswerWithoutAWindow) {
+    AppRun r = runApp({"--help"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.startsWith("Usage: orca-nc-editor ")) << r.out.toStdString();
+    EXPECT_TRUE(r.errLines.isEmpty());
+
+    r = runApp({"--version"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.startsWith("orca-nc-editor (OrcaＮＣEditor) ")) << r.out.toStdString();
+
+    for (const QStringList& args :
+         {QStringList{"--bogus"}, QStringList{"-x.nc"}, QStringList{"a.nc", "-style"}}) {
+        r = runApp(args);
+        EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        ASSERT_EQ(r.errLines.size(), 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.errLines[0].startsWith("orca-nc-editor: ")) << r.errLines[0].toStdString();
+        EXPECT_TRUE(r.errLines[0].contains(args.back())) << r.errLines[0].toStdString();
+        EXPECT_EQ(r.errLines[1], kHelpHint);
+    }
+}
+
+TEST(CommandLine, HelpThatCannotBeWrittenFails) {
+    QProcess p;
+    p.setStandardOutputFile(QStringLiteral("/dev/full"));
+    p.start(QStringLiteral(ORCA_APP_BINARY), {"--help"});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_TRUE(p.readAllStandardError().contains("No space left on device"));
+}
+
+// Headless commands take names that begin with '-' after "--".
+TEST(CommandLine, DoubleDashNamesFilesThatLookLikeOptions) {
+    QTemporaryDir dir;
+    writeFile(dir, "-prog.nc", readFile(kSample));
+    const QByteArray inDir = QFile::encodeName(dir.path());
+    const auto chdirToDir = [&inDir] {
+        if (::chdir(inDir.constData()) != 0) ::_exit(127);
+    };
+    AppRun r = runApp({"--dump", "--", "-prog.nc"}, {}, chdirToDir);
+    EXPECT_EQ(r.exitCode, 0) << r.errLines.join('\n').toStdString();
+    EXPECT_EQ(r.out, runApp({"--dump", kSample}).out);
+    r = runApp({"--render", "--", "-prog.nc", "-prog.png"}, {}, chdirToDir);
+    EXPECT_EQ(r.exitCode, 0) << r.errLines.join('\n').toStdString();
+    EXPECT_EQ(QImage(QDir(dir.path()).filePath("-prog.png")).size(), QSize(1200, 800));
 }
 
 // A pipe can be read only once: the mode and the drawing come from the same
@@ -184,7 +235,12 @@ TEST(HeadlessCommands, RenderNeverWritesOverTheProgram) {
     for (const QStringList& files : refused) {
         const AppRun r = runApp(QStringList{"--render"} << files);
         EXPECT_EQ(r.exitCode, 2) << files.join(' ').toStdString();
-        EXPECT_EQ(r.errLines.size(), 1) << files.join(' ').toStdString();
+        // An OUT not ending in .png is a usage error, followed by the hint.
+        const qsizetype lines = files.last().endsWith(".png") ? 1 : 2;
+        ASSERT_EQ(r.errLines.size(), lines) << files.join(' ').toStdString();
+        if (lines == 2) {
+            EXPECT_EQ(r.errLines[1], kHelpHint);
+        }
     }
     EXPECT_EQ(readFile(prog), program);
     EXPECT_EQ(readFile(namedPng), program);

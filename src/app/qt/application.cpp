@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QPointer>
+#include <string>
+#include <vector>
 
 #include "app/qt/entry_points.h"
 #include "app/qt/font_substitutes.h"
@@ -12,8 +14,14 @@
 
 namespace orca {
 
-int RunApplication(int argc, char** argv) {
-    QApplication app(argc, argv);
+int RunApplication(const char* program, const CommandLine& line) {
+    // Qt sees only its own options: a file name after "--" that looks like
+    // one of them stays a file name.
+    std::vector<char*> qtArgv{const_cast<char*>(program)};
+    for (const std::string& option : line.qtOptions) qtArgv.push_back(const_cast<char*>(option.c_str()));
+    qtArgv.push_back(nullptr);
+    int qtArgc = static_cast<int>(qtArgv.size()) - 1;
+    QApplication app(qtArgc, qtArgv.data());
     InstallFontSubstitutes();
     InstallJapaneseTranslations();
 
@@ -28,9 +36,7 @@ int RunApplication(int argc, char** argv) {
     dialogs.setOwner(&form);
     if (splash) splash->close();
 
-    std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
-    form.startUp(args);
+    form.startUp(line.files);
     return app.exec();
 }
 

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "app/app_identity.h"
+#include "app/command_line_help.h"
 #include "app/headless_options.h"
 #include "app/plot_dump.h"
 #include "app/qt/entry_points.h"
@@ -27,11 +29,10 @@
 namespace orca {
 namespace {
 
-constexpr const char* kProgramName = "orca-nc-editor";
 // Surface units per pixel after a window reset: twips at 96 dots per inch.
 constexpr float kTwipsPerPixel = 15.0f;
 
-void printError(const std::string& text) { std::fprintf(stderr, "%s: %s\n", kProgramName, text.c_str()); }
+void printError(const std::string& text) { std::fprintf(stderr, "%s: %s\n", kCommandName, text.c_str()); }
 
 // Loads the file as the window's load does: coordinate mode from the file
 // (absolute when it cannot tell) unless --inc, window reset to the surface
@@ -104,7 +105,7 @@ int RunHeadlessCommand(int argc, char** argv) {
     const HeadlessOptions o = ParseHeadlessOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (o.command == HeadlessOptions::Command::None) return -1;
     if (!o.error.empty()) {
-        printError(o.error);
+        std::fputs(WrongUsageReport(o.error).c_str(), stderr);
         return 2;
     }
     if (o.command == HeadlessOptions::Command::Render) {
