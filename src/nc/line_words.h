@@ -62,10 +62,15 @@ private:
 // read the same words.
 inline std::string_view WithoutComment(std::string_view text) { return text.substr(0, text.find('(')); }
 
+// The X (Y) the line moves to, absolute (G91 adds the current position),
+// or MISSING_VALUE when the line has no X (Y) word.
 double XValGet(const NcLine& line, const NcModalState& st);
 double YValGet(const NcLine& line, const NcModalState& st);
+// The same, but the current position when the word is absent.
 double XPosGet(const NcLine& line, const NcModalState& st);
 double YPosGet(const NcLine& line, const NcModalState& st);
+// The arc's radius: R as written (its sign chooses the centre), else the
+// distance from the I/J centre to the end point.
 double RadiusGet(const NcLine& line, const NcModalState& st);
 
 }  // namespace orca

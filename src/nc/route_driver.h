@@ -57,6 +57,7 @@ public:
     void stopRun();
     void lineDspToStatusBar_Sub();
 
+    // 1 while a redraw or trace runs, else 0.
     std::int16_t DrawBusy() const { return drawBusy_; }
 
 private:

@@ -4,12 +4,13 @@
 
 namespace orca {
 
+// What the drawing-settings dialog sets.
 struct DrawSettings {
-    std::int16_t IncFlagDefault = 0;
-    std::int16_t TraceSpeed = 5;
+    std::int16_t IncFlagDefault = 0;  // the coordinate mode each draw starts in (1 incremental)
+    std::int16_t TraceSpeed = 5;      // 0 slowest to TraceSpeedMax (no pause between lines)
     std::int16_t TraceSpeedMax = 5;
-    bool HouganFlag = true;
-    std::int16_t HouganWidth = 100;
+    bool HouganFlag = true;          // the grid is drawn
+    std::int16_t HouganWidth = 100;  // grid spacing in program units
 };
 
 }  // namespace orca

@@ -192,7 +192,7 @@ private:
 
     MainLayout layout_;
     int splitLeft_ = kInitialSplitLeft;
-    std::int16_t SplitDragging = 0;
+    std::int16_t SplitDragging = 0;  // -1 (VB true) while the splitter is dragged, else 0
     int splitPressX_ = 0;
 
     bool loading_ = false;
