@@ -1,5 +1,7 @@
 #include "nc/tool_path_pass.h"
 
+#include <initializer_list>
+
 #include "geometry/angles.h"
 #include "nc/arc_words.h"
 #include "nc/line_words.h"
@@ -39,17 +41,25 @@ void applyGCodes(const NcLine& line, NcModalState& st) {
 
 // What one line draws, in surface units, and where the tool ends, in
 // program units. A cycle line in arc mode has both a move and an arc.
+// Only the values its flags call for are set: planning runs for every line
+// of the program and leaves the rest alone.
 struct ToolPathPlan {
     bool holeInPlace = false;  // a cycle line without X or Y: a hole where the tool is
     bool move = false;         // a straight move (rapid, feed or cycle positioning)
     bool arc = false;
     bool dotted = false;  // the move is a rapid or a cycle's positioning
     bool holeAtEnd = false;
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    double cx = 0, cy = 0, radius = 0, start = 0, end = 0, arcEndU = 0, arcEndV = 0;
-    double holeU = 0, holeV = 0, holeRadius = 0;
-    double endX = 0, endY = 0;
+    double x1, y1, x2, y2;                                // move
+    double cx, cy, radius, start, end, arcEndU, arcEndV;  // arc
+    double holeU, holeV, holeRadius;                      // hole
+    double endX, endY;
 };
+
+// The surface takes single precision: a value it cannot hold abandons the
+// line before its first primitive is drawn, not in between.
+void checkFitsSurface(std::initializer_list<double> values) {
+    for (const double v : values) toSurface(v);
+}
 
 double toRadians(double degrees) { return checked(degrees * kCirclePi / 180); }
 
@@ -74,20 +84,24 @@ ToolPathPlan planToolPath(PlotEngine& engine, const NcLine& line) {
                 plan.holeU = map.u(st.CurX);
                 plan.holeV = map.v(st.CurY);
                 plan.holeRadius = holeRadius();
-                for (const double v : {plan.holeU, plan.holeV, plan.holeRadius}) toSurface(v);
+                checkFitsSurface({plan.holeU, plan.holeV, plan.holeRadius});
             }
             return plan;
         }
         plan.move = true;
         plan.dotted = st.MotionMode == kMotionRapid || cycle;
         plan.holeAtEnd = cycle;
-        if (cycle) plan.holeRadius = holeRadius();
         plan.x1 = map.u(st.CurX);
         plan.y1 = map.v(st.CurY);
         plan.endX = x == MISSING_VALUE ? st.CurX : x;
         plan.endY = y == MISSING_VALUE ? st.CurY : y;
         plan.x2 = map.u(plan.endX);
         plan.y2 = map.v(plan.endY);
+        checkFitsSurface({plan.x1, plan.y1, plan.x2, plan.y2});
+        if (cycle) {
+            plan.holeRadius = holeRadius();
+            checkFitsSurface({plan.holeRadius});
+        }
     }
 
     if (st.arcMotion()) {
@@ -113,13 +127,7 @@ ToolPathPlan planToolPath(PlotEngine& engine, const NcLine& line) {
         plan.arcEndV = map.v(y);
         plan.endX = x;
         plan.endY = y;
-    }
-
-    // The surface takes single precision: a value it cannot hold abandons
-    // the line before its first primitive is drawn, not in between.
-    for (const double v : {plan.x1, plan.y1, plan.x2, plan.y2, plan.cx, plan.cy, plan.radius, plan.start,
-                           plan.end, plan.arcEndU, plan.arcEndV, plan.holeRadius}) {
-        toSurface(v);
+        checkFitsSurface({plan.cx, plan.cy, plan.radius, plan.start, plan.end, plan.arcEndU, plan.arcEndV});
     }
     return plan;
 }
