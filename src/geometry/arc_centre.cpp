@@ -38,8 +38,4 @@ std::optional<PlanePoint> ArcCentreByRadius(PlanePoint start, PlanePoint end, do
     return Guarded([&] { return centreByRadius(start, end, r, turn); });
 }
 
-std::optional<PlanePoint> ArcCentreByOffsets(PlanePoint start, double i, double j) {
-    return Guarded([&] { return PlanePoint{checked(start.x + i), checked(start.y + j)}; });
-}
-
 }  // namespace orca

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <optional>
 
 namespace orca {
@@ -19,6 +20,12 @@ enum class ArcTurn { Clockwise, CounterClockwise };
                                                           ArcTurn turn);
 
 // Centre at the offsets (i, j) from the start; nothing when it overflows.
-[[nodiscard]] std::optional<PlanePoint> ArcCentreByOffsets(PlanePoint start, double i, double j);
+// Inline: most arcs programs hold are given this way.
+[[nodiscard]] inline std::optional<PlanePoint> ArcCentreByOffsets(PlanePoint start, double i, double j) {
+    const double x = start.x + i;
+    const double y = start.y + j;
+    if (!std::isfinite(x) || !std::isfinite(y)) return std::nullopt;
+    return PlanePoint{x, y};
+}
 
 }  // namespace orca
