@@ -123,6 +123,7 @@ void HitIndex::build(const DisplayList& list) {
 
     double minX = std::numeric_limits<double>::infinity(), minY = minX;
     double maxX = -minX, maxY = -minX;
+    double pathLength = 0.0;
     const auto extend = [&](double x, double y) {
         minX = std::min(minX, x);
         maxX = std::max(maxX, x);
@@ -133,18 +134,25 @@ void HitIndex::build(const DisplayList& list) {
         if (!Finite(l)) continue;
         extend(l.X1, l.Y1);
         extend(l.X2, l.Y2);
+        pathLength += std::hypot(l.X2 - l.X1, l.Y2 - l.Y1);
     }
     for (const CircleItem& c : list.circles) {
-        if (Finite(c)) Extremes(c, extend);
+        if (!Finite(c)) continue;
+        Extremes(c, extend);
+        pathLength += std::fabs(c.Radius) * SweepOf(c).span;
     }
     if (!(minX <= maxX) || !std::isfinite(maxX - minX) || !std::isfinite(maxY - minY)) return;
 
-    // About one cell per item, square cells, at most kMaxSide along a side.
+    // Square cells, at most one per item and kMaxSide along a side, and no
+    // smaller than the mean item, so the index holds a few entries per item
+    // however long the moves are.
     const double w = maxX - minX;
     const double h = maxY - minY;
-    const double target = std::clamp(static_cast<double>(lines_ + circles_), 1.0, kMaxCells);
+    const double items = static_cast<double>(lines_ + circles_);
+    const double target = std::clamp(items, 1.0, kMaxCells);
     double cell = (w > 0.0 && h > 0.0) ? std::sqrt(w * h / target) : std::max(w, h) / target;
-    if (!(cell > 0.0)) cell = 1.0;
+    if (std::isfinite(pathLength)) cell = std::max(cell, pathLength / std::max(items, 1.0));
+    if (!(cell > 0.0) || !std::isfinite(cell)) cell = 1.0;
     cell = std::max({cell, w / (kMaxSide - 1), h / (kMaxSide - 1)});
     x0_ = minX;
     y0_ = minY;
