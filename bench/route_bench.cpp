@@ -89,6 +89,20 @@ void BM_ZoomStep1M(benchmark::State& state) {
 }
 BENCHMARK(BM_ZoomStep1M)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+// One wheel notch (in and out alternately) about a point off the centre:
+// the same step and replay as a zoom button.
+void BM_WheelZoomStep1M(benchmark::State& state) {
+    DriverRig rig;
+    rig.driver.RouteDsp_Sub(false);
+    bool in = true;
+    for (auto _ : state) {
+        ViewScaleAbout_Sub(rig.engine, rig.host, kBenchWindowWidth * 0.3, kBenchWindowHeight * 0.7, in);
+        in = !in;
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_WheelZoomStep1M)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
 // One pan step (right and back left alternately) after that redraw.
 void BM_PanStep1M(benchmark::State& state) {
     DriverRig rig;

@@ -13,8 +13,19 @@
 #include "document/qt/cp932_codec.h"
 #include "document/qt/editor_pane.h"
 #include "document/qt/user_dialogs.h"
+#include "headless_app.h"
 
 namespace orca {
+QApplication& headlessApp() {
+    static int argc = 1;
+    static char name[] = "orca_bench";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    InstallFontSubstitutes();
+    return app;
+}
+
 namespace {
 
 // Answers every question Yes and shows nothing.
@@ -28,16 +39,6 @@ public:
     std::optional<QFont> chooseFont(const QFont&) override { return std::nullopt; }
     int runModal(QDialog&) override { return 0; }
 };
-
-QApplication& headlessApp() {
-    static int argc = 1;
-    static char name[] = "orca_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    InstallFontSubstitutes();
-    return app;
-}
 
 double peakMegabytes() {
     rusage usage{};

@@ -8,6 +8,7 @@ std::string UsageText(std::string_view settingsFile) {
     return R"(Usage: orca-nc-editor [QT-OPTION]... [FILE]
   or:  orca-nc-editor --render FILE OUT.png [--size WxH] [--inc] [--grid PITCH]
   or:  orca-nc-editor --dump FILE [--window WxH] [--inc] [--grid PITCH]
+                       [--dump-lines]
 Edit an NC part program (G-code) and plot its tool path.
 
 Without --render or --dump the window opens, with FILE loaded when one is
@@ -22,6 +23,8 @@ Headless commands (no window, no display needed):
   --dump FILE            print the fitted view (V), grid lines (G), lines (L)
                          and arcs or circles (C) in surface coordinates
       --window WxH       surface size in its units (default 9000x6000)
+      --dump-lines       end every L and C line with the program line that
+                         drew it
   --inc                  read FILE as incremental (G91) whatever it says
   --grid PITCH           draw the grid, its lines PITCH apart (1 to 32767)
   --                     what follows are file names, even those beginning '-'

@@ -56,6 +56,8 @@ public:
             if (a == "--render" || a == "--dump") continue;
             if (a == "--inc") {
                 o_.incremental = true;
+            } else if (a == "--dump-lines" && !render) {
+                o_.dumpLines = true;
             } else if (a == (render ? "--size" : "--window")) {
                 const int maxSide = render ? kMaxImageSide : kMaxWindowSide;
                 if (!value(i) || !readSize(args_[i], maxSide, o_.width, o_.height)) {

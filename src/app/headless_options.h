@@ -8,7 +8,7 @@ namespace orca {
 
 // The command line of the headless commands:
 //   --render FILE OUT.png [--size WxH] [--inc] [--grid PITCH]
-//   --dump FILE [--window WxH] [--inc] [--grid PITCH]
+//   --dump FILE [--window WxH] [--inc] [--grid PITCH] [--dump-lines]
 struct HeadlessOptions {
     enum class Command { None, Render, Dump };
 
@@ -19,6 +19,7 @@ struct HeadlessOptions {
     int height = 0;
     bool incremental = false;
     std::optional<int> gridPitch;  // grid drawn only when given
+    bool dumpLines = false;        // --dump: each item's editor line as a last field
     std::string error;             // one line saying what is wrong, empty when usable
 };
 

@@ -9,8 +9,8 @@ namespace {
 class DumpWriter {
 public:
     explicit DumpWriter(const DumpOutput& output) : output_(output) {
-        // The longest line: a tag and seven numbers of at most 32 characters.
-        text_.reserve(kPlotDumpPieceBytes + 8 * 33 + 1);
+        // The longest line: a tag and eight numbers of at most 32 characters.
+        text_.reserve(kPlotDumpPieceBytes + 9 * 33 + 1);
     }
 
     template <typename T>
@@ -44,7 +44,7 @@ private:
 }  // namespace
 
 bool WritePlotDump(const ViewState& view, const DisplayList& list, const RecordingSurface& surface,
-                   const DumpOutput& output) {
+                   const DumpOutput& output, bool lineNumbers) {
     std::size_t drawOps = 0;
     for (const RecordingSurface::Op& op : surface.ops()) drawOps += op.kind != RecordingSurface::Op::kCls;
     const std::size_t pathItems = list.LineCount() + list.CircleCount();
@@ -62,10 +62,12 @@ bool WritePlotDump(const ViewState& view, const DisplayList& list, const Recordi
     }
     for (const LineItem& l : list.lines) {
         out.tag('L') << l.X1 << l.Y1 << l.X2 << l.Y2 << l.ColorIndex << l.DrawStyle;
+        if (lineNumbers) out << l.LineNumber;
         if (!out.end()) return false;
     }
     for (const CircleItem& c : list.circles) {
         out.tag('C') << c.X << c.Y << c.Radius << c.ColorIndex << c.StartAngle << c.EndAngle << c.DrawStyle;
+        if (lineNumbers) out << c.LineNumber;
         if (!out.end()) return false;
     }
     return out.flush();

@@ -24,8 +24,10 @@ inline constexpr std::size_t kPlotDumpPieceBytes = 64 * 1024;
 //   C X Y Radius ColorIndex StartAngle EndAngle DrawStyle   one per CircleItem
 // Numbers are the shortest decimals that read back to the same value. The
 // grid lines are the surface's drawing operations that came before the path.
+// With `lineNumbers` every L and C line ends with the item's editor line.
 // False when `output` failed.
 [[nodiscard]] bool WritePlotDump(const ViewState& view, const DisplayList& list,
-                                 const RecordingSurface& surface, const DumpOutput& output);
+                                 const RecordingSurface& surface, const DumpOutput& output,
+                                 bool lineNumbers = false);
 
 }  // namespace orca

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "base/message_sink.h"
 #include "nc/nc_modal_state.h"
 #include "view/plot_view.h"
@@ -13,6 +15,9 @@ struct PlotEngine : PlotView {
 
     NcModalState nc;
     MessageSink& messages;
+    // The 1-based editor line the tool-path pass is drawing, recorded with
+    // every primitive so the drawing can point back at the text.
+    std::int32_t lineNumber = 0;
 };
 
 }  // namespace orca

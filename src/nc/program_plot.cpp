@@ -24,9 +24,12 @@ std::string PlotLoadedText(PlotEngine& engine, std::string_view text, const Load
 
     std::string editorText;
     editorText.reserve(text.size() + text.size() / 16 + 2);
+    // Every record becomes one editor line.
+    engine.lineNumber = 0;
     ForEachRecord(text, [&](std::string_view record) {
         editorText.append(record);
         editorText.append("\r\n");
+        ++engine.lineNumber;
         if (draws) RunLine(LineRouteDsp_Sub, engine, record);
         if (progress) progress(editorText.size());
     });

@@ -113,17 +113,25 @@ void RouteDriver::drawLoop(bool trace) {
     engine_.displayList.clear();
 
     std::int64_t counter = 1;
+    // The editor also breaks lines at a lone CR or LF, which stays inside a
+    // line here, so its line numbers can run ahead of the counter.
+    std::int32_t editorLine = 1;
     std::string_view line;
     while (lines.next(line)) {
+        const std::string_view shown = line.substr(0, line.size() - 2);
         if (trace) {
-            const std::string_view shown = line.substr(0, line.size() - 2);
             host_.SetStatusText("描画中... 【" + std::to_string(counter) + "行】:" + std::string(shown));
+            // A run stopped during the last pause leaves the caret where it was.
+            if (drawBusy_ != 0) host_.MarkTracedLine(editorLine - 1);
             ++counter;
             host_.DoEvents();
         }
         const double t0 = trace ? host_.MonotonicSeconds() : 0.0;
         if (drawBusy_ == 0) return;
+        engine_.lineNumber = editorLine;
         RunLine(LineRouteDsp_Sub, engine_, line);
+        editorLine += 1 + static_cast<std::int32_t>(std::count_if(
+                              shown.begin(), shown.end(), [](char c) { return c == '\r' || c == '\n'; }));
         if (trace) tracePause(t0);
     }
 }

@@ -36,6 +36,9 @@ public:
     // Outer size of the drawing frame, in surface units.
     virtual float FrameWidth() const = 0;
     virtual float FrameHeight() const = 0;
+    // A trace is about to draw this zero-based editor line: the window lets
+    // the user follow it in the text.
+    virtual void MarkTracedLine(std::int64_t /*lineIndex*/) {}
 };
 
 // Picture the trace button shows while a run is active.

@@ -134,11 +134,12 @@ ToolPathPlan planToolPath(PlotEngine& engine, const NcLine& line) {
 
 class PrimitiveSink {
 public:
-    explicit PrimitiveSink(PlotView& p) : p_(p) {}
+    PrimitiveSink(PlotView& p, std::int32_t lineNumber) : p_(p), lineNumber_(lineNumber) {}
 
     void line(double x1, double y1, double x2, double y2, int color, std::int16_t style) {
         drawStyledLine(p_.surface, toSurface(x1), toSurface(y1), toSurface(x2), toSurface(y2), color, style);
-        p_.displayList.lines.push_back({x1, y1, x2, y2, static_cast<std::int16_t>(color), style});
+        p_.displayList.lines.push_back(
+            {x1, y1, x2, y2, static_cast<std::int16_t>(color), style, lineNumber_});
     }
 
     void circle(double x, double y, double r, int color, double start, double end) {
@@ -147,7 +148,8 @@ public:
         s.setDrawStyle(kSolid);
         s.Circle(toSurface(x), toSurface(y), toSurface(r), color, toSurface(start), toSurface(end));
         s.setDrawStyle(saved);
-        p_.displayList.circles.push_back({x, y, r, static_cast<std::int16_t>(color), start, end, kSolid});
+        p_.displayList.circles.push_back(
+            {x, y, r, static_cast<std::int16_t>(color), start, end, kSolid, lineNumber_});
     }
 
     void marker(double x, double y) {
@@ -157,12 +159,13 @@ public:
 
 private:
     PlotView& p_;
+    std::int32_t lineNumber_;
 };
 
 // Draws the plan and moves the tool. Every value was checked while planning,
 // so nothing here can fail.
 void commitToolPath(PlotEngine& engine, const ToolPathPlan& plan) {
-    PrimitiveSink draw(engine);
+    PrimitiveSink draw(engine, engine.lineNumber);
     if (plan.holeInPlace) draw.circle(plan.holeU, plan.holeV, plan.holeRadius, kHoleColor, 0, 0);
     if (plan.move) {
         if (plan.dotted) {

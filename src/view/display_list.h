@@ -8,10 +8,14 @@ namespace orca {
 
 class Surface;
 
+// LineNumber is the 1-based editor line the primitive was drawn for (0:
+// none). It sits in what was the records' padding, so the list holds the
+// same bytes per item as without it.
 struct LineItem {
     double X1, Y1, X2, Y2;
     std::int16_t ColorIndex;
     std::int16_t DrawStyle;
+    std::int32_t LineNumber = 0;
 };
 
 struct CircleItem {
@@ -19,7 +23,11 @@ struct CircleItem {
     std::int16_t ColorIndex;
     double StartAngle, EndAngle;
     std::int16_t DrawStyle;
+    std::int32_t LineNumber = 0;
 };
+
+static_assert(sizeof(LineItem) == 40);
+static_assert(sizeof(CircleItem) == 56);
 
 // Every primitive a pass drew, in surface coordinates, so that zoom and pan
 // can redraw without reading the program again. It grows with the program.

@@ -1,6 +1,7 @@
 #include "view/pan.h"
 
 #include "view/plot_view.h"
+#include "view/window_pixels.h"
 
 namespace orca {
 namespace {
@@ -59,6 +60,22 @@ void PanView(PlotView& plot, PanHost& host, PanDirection direction) {
     ViewChangeRedraw(plot, host);
     host.RestorePointer();
     host.SetPanButtonEnabled(direction, true);
+}
+
+void DragWindow(ScaleWindow& window, double dxPx, double dyPx, int widthPx, int heightPx) {
+    const WindowPixels m = WindowPixels::Of(window, widthPx, heightPx);
+    if (!m.usable) return;
+    window.ScaleLeft = static_cast<float>(window.ScaleLeft - dxPx / m.sx);
+    window.ScaleTop = static_cast<float>(window.ScaleTop - dyPx / m.sy);
+}
+
+void DragView(PlotView& plot, ViewHost& host, const ScaleWindow& atPress, double dxPx, double dyPx,
+              int widthPx, int heightPx) {
+    if (plot.displayList.empty()) return;
+    ScaleWindow window = atPress;
+    DragWindow(window, dxPx, dyPx, widthPx, heightPx);
+    plot.surface.setWindow(window);
+    ViewChangeRedraw(plot, host);
 }
 
 }  // namespace orca

@@ -15,7 +15,8 @@ bool WithinBounds(double size) { return size >= kMinWindowSize && size <= kMaxWi
 // holds, and each result is stored back as single.
 float Single(double v) { return static_cast<float>(v); }
 
-void ZoomCommand(PlotView& plot, ViewHost& host, bool (*step)(ScaleWindow&)) {
+template <typename Step>
+void ZoomCommand(PlotView& plot, ViewHost& host, Step step) {
     if (plot.displayList.empty()) return;
     ScaleWindow window = plot.surface.window();
     if (!step(window)) return;
@@ -56,5 +57,20 @@ bool ZoomOutWindow(ScaleWindow& w) {
 void ViewScaleUp_Sub(PlotView& plot, ViewHost& host) { ZoomCommand(plot, host, ZoomInWindow); }
 
 void ViewScaleDown_Sub(PlotView& plot, ViewHost& host) { ZoomCommand(plot, host, ZoomOutWindow); }
+
+bool ZoomWindowAbout(ScaleWindow& w, double x, double y, bool in) {
+    ScaleWindow z = w;
+    if (!(in ? ZoomInWindow(z) : ZoomOutWindow(z))) return false;
+    // The centred step sets the size; the edges then move so that the point
+    // stands at the same fraction of the window as before.
+    z.ScaleLeft = Single(x - (x - w.ScaleLeft) * (double{z.ScaleWidth} / w.ScaleWidth));
+    z.ScaleTop = Single(y - (y - w.ScaleTop) * (double{z.ScaleHeight} / w.ScaleHeight));
+    w = z;
+    return true;
+}
+
+void ViewScaleAbout_Sub(PlotView& plot, ViewHost& host, double x, double y, bool in) {
+    ZoomCommand(plot, host, [x, y, in](ScaleWindow& w) { return ZoomWindowAbout(w, x, y, in); });
+}
 
 }  // namespace orca

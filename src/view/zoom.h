@@ -21,4 +21,11 @@ bool ZoomOutWindow(ScaleWindow& window);
 void ViewScaleUp_Sub(PlotView& plot, ViewHost& host);
 void ViewScaleDown_Sub(PlotView& plot, ViewHost& host);
 
+// The same step, in (`in`) or out, about the surface point (x, y) instead
+// of the centre: that point keeps its place in the window, so it stays
+// under the mouse. False, with the window unchanged, beyond the bounds.
+bool ZoomWindowAbout(ScaleWindow& window, double x, double y, bool in);
+// A wheel notch over the drawing: a zoom command about that point.
+void ViewScaleAbout_Sub(PlotView& plot, ViewHost& host, double x, double y, bool in);
+
 }  // namespace orca

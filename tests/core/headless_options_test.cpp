@@ -48,6 +48,11 @@ TEST(HeadlessOptions, DumpHasItsOwnWindowDefault) {
     const HeadlessOptions w = ParseHeadlessOptions({"--dump", "a.nc", "--window", "4000x3000"});
     EXPECT_EQ(w.width, 4000);
     EXPECT_EQ(w.height, 3000);
+    EXPECT_FALSE(w.dumpLines);
+    EXPECT_TRUE(ParseHeadlessOptions({"--dump-lines", "--dump", "a.nc"}).dumpLines);
+    // Only the dump prints line numbers.
+    EXPECT_EQ(ParseHeadlessOptions({"--render", "a.nc", "a.png", "--dump-lines"}).error,
+              "unknown option --dump-lines");
 }
 
 TEST(HeadlessOptions, RenderWritesOnlyToAPngName) {

@@ -9,12 +9,16 @@
 namespace orca {
 namespace {
 
-std::string DumpText(const ViewState& view, const DisplayList& list, const RecordingSurface& surface) {
+std::string DumpText(const ViewState& view, const DisplayList& list, const RecordingSurface& surface,
+                     bool lineNumbers = false) {
     std::string text;
-    EXPECT_TRUE(WritePlotDump(view, list, surface, [&text](std::string_view piece) {
-        text += piece;
-        return true;
-    }));
+    EXPECT_TRUE(WritePlotDump(
+        view, list, surface,
+        [&text](std::string_view piece) {
+            text += piece;
+            return true;
+        },
+        lineNumbers));
     return text;
 }
 
@@ -60,6 +64,20 @@ TEST(PlotDump, WithoutGridEveryOperationIsPath) {
     const std::string dump = DumpText(view, list, surface);
     EXPECT_EQ(dump.find("\nG "), std::string::npos);
     EXPECT_NE(dump.find("\nC 5 6 7 15 0.25 1.5 0\n"), std::string::npos);
+}
+
+// --dump-lines adds the editor line as a last field; without it the dump
+// stays as it was.
+TEST(PlotDump, LineNumbersOnlyWhenAskedFor) {
+    ViewState view;
+    RecordingSurface surface;
+    DisplayList list;
+    list.lines.push_back({1, 2, 3, 4, 15, 0, 12});
+    list.circles.push_back({5, 6, 7, 15, 0.25, 1.5, 0, 13});
+    EXPECT_NE(DumpText(view, list, surface).find("\nL 1 2 3 4 15 0\nC 5 6 7 15 0.25 1.5 0\n"),
+              std::string::npos);
+    EXPECT_NE(DumpText(view, list, surface, true).find("\nL 1 2 3 4 15 0 12\nC 5 6 7 15 0.25 1.5 0 13\n"),
+              std::string::npos);
 }
 
 // A long program's dump leaves in pieces of whole lines as it is formatted,

@@ -3,6 +3,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <map>
 
 #include "app/ui/tool_marker_view.h"
 #include "form1_fixture.h"
@@ -37,11 +38,20 @@ TEST_F(Form1Test, MenusHoldEveryItemWithItsExactCaption) {
     EXPECT_EQ(itemsOf(form().findChild<QMenu*>("mnuHelp")), (std::vector<std::string>{"ﾊﾞｰｼﾞｮﾝ情報(&A)..."}));
 }
 
-TEST_F(Form1Test, OnlyDeleteCarriesAShortcut) {
+// Del, plus the keys users expect of an editor; every other action has none.
+TEST_F(Form1Test, OnlyDeleteAndTheUsualKeysCarryAShortcut) {
     started();
+    const std::map<std::string, QKeySequence> keys = {{"mnuEditDelete", QKeySequence(Qt::Key_Delete)},
+                                                      {"mnuOpen", QKeySequence(Qt::CTRL | Qt::Key_O)},
+                                                      {"mnuUpdSave", QKeySequence(Qt::CTRL | Qt::Key_S)},
+                                                      {"mnuSearchFind", QKeySequence(Qt::CTRL | Qt::Key_F)},
+                                                      {"mnuSearchFindNext", QKeySequence(Qt::Key_F3)},
+                                                      {"mnuViewReDsp", QKeySequence(Qt::Key_F5)},
+                                                      {"actStopRun", QKeySequence(Qt::Key_Escape)}};
     for (QAction* a : form().findChildren<QAction*>()) {
-        if (a->objectName() == "mnuEditDelete") {
-            EXPECT_EQ(a->shortcut(), QKeySequence(Qt::Key_Delete));
+        const auto key = keys.find(a->objectName().toStdString());
+        if (key != keys.end()) {
+            EXPECT_EQ(a->shortcut(), key->second) << key->first;
         } else {
             EXPECT_TRUE(a->shortcut().isEmpty()) << a->objectName().toStdString();
         }

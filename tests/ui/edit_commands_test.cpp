@@ -80,7 +80,9 @@ TEST_F(EditCommandsTest, ClicksKeysAndFocusShowTheCaretLineMenuPasteDoesNot) {
     QTest::keyClick(pane().viewport(), Qt::Key_Down);
     EXPECT_EQ(form().statusText(), " 3行");
     pane().setSelectionStart(0);
-    QTest::mouseClick(pane().viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    // In the text, right of the line numbers (a click on them selects the line).
+    QTest::mouseClick(pane().viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(pane().marginWidth(0) + 2, 2));
     EXPECT_EQ(form().statusText(), " 1行");
 
     clipboard().setText("A\r\nB\r\nC\r\n");

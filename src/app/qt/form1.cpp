@@ -71,6 +71,7 @@ Form1::Form1(SettingsFile settings, UserDialogs& dialogs, QWidget* parent)
     progressWidget_->setObjectName("ProgressBar1");
     progress_ = std::make_unique<ProgressControl>(*progressWidget_);
     progress_->setVisible(false);
+    bindDrawingPointer();
 
     connect(richCode_, &EditorPane::caretStatusWanted, this, &Form1::lineDspToStatusBar_Sub);
     connect(richCode_, &EditorPane::filesDropped, this, &Form1::richCode_OLEDragDrop);
@@ -102,9 +103,11 @@ void Form1::buildMenus() {
     QMenuBar* bar = menuBar();
     mnuFile_ = bar->addMenu("ファイル(&F)");
     mnuFile_->setObjectName("mnuFile");
-    menuItem(mnuFile_, "mnuOpen", "開く(&O)...", &Form1::mnuOpen_Click);
+    // The keys users expect of an editor, beside captions that stay as they are.
+    menuItem(mnuFile_, "mnuOpen", "開く(&O)...", &Form1::mnuOpen_Click)->setShortcut(Qt::CTRL | Qt::Key_O);
     menuSeparator(mnuFile_, "mnuLine1");
     mnuUpdSave_ = menuItem(mnuFile_, "mnuUpdSave", "上書き保存(&S)", &Form1::mnuUpdSave_Click);
+    mnuUpdSave_->setShortcut(Qt::CTRL | Qt::Key_S);
     mnuNameSave_ = menuItem(mnuFile_, "mnuNameSave", "名前を付けて保存(&A)...", &Form1::mnuNameSave_Click);
     menuSeparator(mnuFile_, "mnuLine2");
     menuItem(mnuFile_, "mnuExit", "終了(&X)", &Form1::mnuExit_Click);
@@ -120,12 +123,14 @@ void Form1::buildMenus() {
 
     QMenu* search = bar->addMenu("検索(&S)");
     search->setObjectName("mnuSearch");
-    menuItem(search, "mnuSearchFind", "検索(&F)", &Form1::mnuSearchFind_Click);
-    menuItem(search, "mnuSearchFindNext", "次を検索(&N)", &Form1::mnuSearchFindNext_Click);
+    menuItem(search, "mnuSearchFind", "検索(&F)", &Form1::mnuSearchFind_Click)
+        ->setShortcut(Qt::CTRL | Qt::Key_F);
+    menuItem(search, "mnuSearchFindNext", "次を検索(&N)", &Form1::mnuSearchFindNext_Click)
+        ->setShortcut(Qt::Key_F3);
 
     QMenu* view = bar->addMenu("表示(&V)");
     view->setObjectName("mnuView");
-    menuItem(view, "mnuViewReDsp", "再描画(&R)", &Form1::mnuViewReDsp_Click);
+    menuItem(view, "mnuViewReDsp", "再描画(&R)", &Form1::mnuViewReDsp_Click)->setShortcut(Qt::Key_F5);
     menuItem(view, "mnuViewTrace", "トレース(&T)", &Form1::mnuViewTrace_Click);
     menuSeparator(view, "mnuLine4");
     menuItem(view, "mnuViewScaleUp", "拡大(&I)", &Form1::mnuViewScaleUp_Click);

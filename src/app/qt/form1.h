@@ -16,6 +16,8 @@
 #include "document/program_loading.h"
 #include "document/qt/cp932_codec.h"
 #include "nc/plot_engine.h"
+#include "view/hit_index.h"
+#include "view/window_pixels.h"
 
 class QAction;
 class QLabel;
@@ -142,6 +144,17 @@ private:
     // before a file is loaded or saved.
     void stopRunningDraw();
 
+    // The mouse on the drawing, the caret's highlight and the coordinates.
+    static constexpr double kHitTolerancePx = 5.0;
+    void bindDrawingPointer();
+    WindowPixels surfacePixels() const;
+    // A new draw starts: what the hit index knows is gone.
+    void drawingReplaced();
+    void picBox1_Click(QPointF px);
+    void picBox1_Wheel(QPointF px, int notches);
+    void picBox1_Drag(QPointF delta);
+    void picBox1_MouseMove(QPointF px);
+
     // True, with the status text saying so, while a load replaces the
     // document: a message box the load shows lets events run, and a command
     // then would act on a document that is half replaced.
@@ -179,6 +192,7 @@ private:
     QToolBar* toolbar1_ = nullptr;
     std::array<QAction*, 10> toolbarButtons_{};
     QLabel* stsBar1_ = nullptr;
+    QLabel* stsCoords_ = nullptr;
     QProgressBar* progressWidget_ = nullptr;
     std::unique_ptr<ProgressControl> progress_;
     QMenu* mnuFile_ = nullptr;
@@ -189,6 +203,8 @@ private:
 
     PlotEngine engine_;
     std::unique_ptr<FormCommands> commands_;
+    HitIndex hitIndex_;
+    ScaleWindow dragWindow_;
 
     MainLayout layout_;
     int splitLeft_ = kInitialSplitLeft;

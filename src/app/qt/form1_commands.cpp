@@ -30,11 +30,15 @@ void Form1::mnuSearchFindNext_Click() {
 }
 
 void Form1::mnuViewReDsp_Click() {
-    if (!refusedDuringLoad()) commands().driver.RouteDsp_Sub(false);
+    if (refusedDuringLoad()) return;
+    drawingReplaced();
+    commands().driver.RouteDsp_Sub(false);
 }
 
 void Form1::mnuViewTrace_Click() {
-    if (!refusedDuringLoad()) commands().driver.RouteDsp_Sub(true);
+    if (refusedDuringLoad()) return;
+    drawingReplaced();
+    commands().driver.RouteDsp_Sub(true);
 }
 
 // The toolbar's trace shows the tool marker moving along the path, the

@@ -92,6 +92,7 @@ FileEncoding Form1::FileTextDsp_Sub(const std::string& path, std::string bytes) 
         progress_->setValue(static_cast<std::int64_t>(charsBuilt));
     };
 
+    drawingReplaced();
     const LoadedProgram loaded = LoadProgramBytes(engine_, std::move(bytes), codec_, callbacks);
     if (loaded.status == LoadStatus::Empty) {
         // An empty file is an empty document: nothing of the previous

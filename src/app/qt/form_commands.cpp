@@ -51,6 +51,10 @@ float FormRouteHost::FrameWidth() const { return form_.picMainWidth(); }
 
 float FormRouteHost::FrameHeight() const { return form_.picMainHeight(); }
 
+// The caret follows the trace, so the line being drawn is in view and
+// highlighted, and a stopped trace leaves the caret on the last line drawn.
+void FormRouteHost::MarkTracedLine(std::int64_t lineIndex) { form_.richCode().showLine(lineIndex); }
+
 void FormViewHost::ShowHourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 
 void FormViewHost::RestorePointer() { QApplication::restoreOverrideCursor(); }

@@ -35,6 +35,7 @@ public:
     double MonotonicSeconds() const override;
     float FrameWidth() const override;
     float FrameHeight() const override;
+    void MarkTracedLine(std::int64_t lineIndex) override;
 
 private:
     Form1& form_;

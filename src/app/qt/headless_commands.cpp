@@ -87,7 +87,8 @@ int runDump(const HeadlessOptions& o, MessageSink& sink) {
     const auto toStdout = [](std::string_view piece) {
         return std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
     };
-    if (!WritePlotDump(engine.view, engine.displayList, surface, toStdout) || std::fflush(stdout) != 0) {
+    if (!WritePlotDump(engine.view, engine.displayList, surface, toStdout, o.dumpLines) ||
+        std::fflush(stdout) != 0) {
         printError(std::string("cannot write the dump: ") + std::strerror(errno));
         return 1;
     }

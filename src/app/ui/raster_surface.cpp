@@ -50,23 +50,15 @@ void RasterSurface::resizePixels(int widthPx, int heightPx) {
 
 void RasterSurface::Cls() { image_.fill(kBackground); }
 
-const RasterSurface::Mapping& RasterSurface::mapping() {
+const WindowPixels& RasterSurface::mapping() {
     const ScaleWindow& w = window();
     if (w.ScaleLeft == mappedWindow_.ScaleLeft && w.ScaleTop == mappedWindow_.ScaleTop &&
         w.ScaleWidth == mappedWindow_.ScaleWidth && w.ScaleHeight == mappedWindow_.ScaleHeight) {
         return mapping_;
     }
     mappedWindow_ = w;
-    Mapping& m = mapping_;
-    // The window's edges fall on the centres of the first and last pixel
-    // column and row, so a move along the fitted box's edge is on the image.
-    m.left = w.ScaleLeft;
-    m.top = w.ScaleTop;
-    m.sx = std::max(image_.width() - 1, 1) / static_cast<double>(w.ScaleWidth);
-    m.sy = std::max(image_.height() - 1, 1) / static_cast<double>(w.ScaleHeight);
-    m.usable = std::isfinite(m.left) && std::isfinite(m.top) && std::isfinite(m.sx) && std::isfinite(m.sy) &&
-               m.sx > 0.0 && m.sy > 0.0;
-    return m;
+    mapping_ = WindowPixels::Of(w, image_.width(), image_.height());
+    return mapping_;
 }
 
 PixelCanvas RasterSurface::canvas() {
@@ -75,14 +67,14 @@ PixelCanvas RasterSurface::canvas() {
 }
 
 void RasterSurface::Line(float x1, float y1, float x2, float y2, int colorIndex) {
-    const Mapping& m = mapping();
+    const WindowPixels& m = mapping();
     if (!m.usable) return;
     PixelPen p{pixelColor(colorIndex), DrawStyle() == kDotted, 0};
     DrawLinePx(canvas(), m.u(x1), m.v(y1), m.u(x2), m.v(y2), p);
 }
 
 void RasterSurface::Circle(float x, float y, float radius, int colorIndex, float startAngle, float endAngle) {
-    const Mapping& m = mapping();
+    const WindowPixels& m = mapping();
     if (!m.usable || !std::isfinite(startAngle) || !std::isfinite(endAngle)) return;
     const double start = std::fmod(static_cast<double>(startAngle), kTurn);
     double span = std::fmod(static_cast<double>(endAngle) - startAngle, kTurn);

@@ -4,6 +4,7 @@
 
 #include "view/pixel_canvas.h"
 #include "view/surface.h"
+#include "view/window_pixels.h"
 
 namespace orca {
 
@@ -26,23 +27,14 @@ public:
     void Circle(float x, float y, float radius, int colorIndex, float startAngle, float endAngle) override;
 
 private:
-    struct Mapping {
-        double left, top, sx, sy;
-        bool usable;  // a window that is not positive and finite shows nothing
-
-        // Pixel (i, j) covers [i, i + 1) x [j, j + 1): units map to centres.
-        double u(double x) const { return (x - left) * sx + 0.5; }
-        double v(double y) const { return (y - top) * sy + 0.5; }
-    };
-
     // The mapping of the current window, worked out again only when the
     // window or the image size has changed since the last call.
-    const Mapping& mapping();
+    const WindowPixels& mapping();
     PixelCanvas canvas();
 
     QImage image_;
     ScaleWindow mappedWindow_{};
-    Mapping mapping_{0.0, 0.0, 0.0, 0.0, false};
+    WindowPixels mapping_;
 };
 
 }  // namespace orca

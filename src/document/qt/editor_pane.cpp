@@ -29,6 +29,10 @@ EditorPane::EditorPane(QWidget* parent) : QsciScintilla(parent) {
     setEolVisibility(false);
     setWrapMode(WrapNone);
     for (int margin = 0; margin < 5; ++margin) setMarginWidth(margin, 0);
+    setMarginType(kLineNumberMargin, NumberMargin);
+    setMarginLineNumbers(kLineNumberMargin, true);
+    connect(this, &QsciScintilla::linesChanged, this, &EditorPane::fitLineNumberMargin);
+    fitLineNumberMargin();
     setAcceptDrops(true);
     // The horizontal scroll bar appears only when a line is wider than the pane.
     SendScintilla(SCI_SETSCROLLWIDTH, 1L);
@@ -119,6 +123,18 @@ void EditorPane::deleteForward() {
     }
 }
 
+void EditorPane::showLine(std::int64_t lineIndex) {
+    SendScintilla(SCI_GOTOLINE, static_cast<unsigned long>(std::max<std::int64_t>(lineIndex, 0)));
+}
+
+// As wide as the largest number in the pane's font, plus one digit of room.
+void EditorPane::fitLineNumberMargin() {
+    const QString widest(QString::number(lines()).size() + 1, QLatin1Char('9'));
+    if (widest == marginDigits_) return;
+    marginDigits_ = widest;
+    setMarginWidth(kLineNumberMargin, widest);
+}
+
 std::int64_t EditorPane::caretLine() const {
     return SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(SendScintilla(SCI_GETCURRENTPOS)));
 }
@@ -134,13 +150,18 @@ void EditorPane::setPaneFont(const QFont& font) {
     QFont shown = font;
     shown.setFamilies({QFontInfo(font).family()});
     setFont(shown);
+    setMarginsFont(shown);
+    marginDigits_.clear();
+    fitLineNumberMargin();
 }
 
 bool EditorPane::event(QEvent* e) {
-    // Del belongs to the Delete command of the Edit menu, even in the pane.
+    // Del belongs to the Delete command of the Edit menu, even in the pane,
+    // and Esc to stopping a trace (the pane has nothing of its own to cancel).
     if (e->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(e);
-        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
+        if ((key->key() == Qt::Key_Delete || key->key() == Qt::Key_Escape) &&
+            key->modifiers() == Qt::NoModifier) {
             e->ignore();
             return false;
         }

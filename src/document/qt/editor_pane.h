@@ -40,6 +40,8 @@ public:
     void deleteForward();
     // Zero-based index of the line holding the caret.
     std::int64_t caretLine() const;
+    // Moves the caret to the start of a zero-based line, scrolled into view.
+    void showLine(std::int64_t lineIndex);
 
     // Changed since it was loaded or saved.
     bool changedSinceSave() const;
@@ -70,10 +72,14 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
+    static constexpr int kLineNumberMargin = 0;
+
+    void fitLineNumberMargin();
     std::int64_t byteLength() const;
     std::int64_t charLength() const;
 
     QFont font_;
+    QString marginDigits_;
 };
 
 }  // namespace orca
