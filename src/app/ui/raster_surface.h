@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include "view/pixel_canvas.h"
+#include "view/pixel_replay.h"
 #include "view/surface.h"
 
 namespace orca {
@@ -20,29 +21,26 @@ public:
     // A new pixel size (at least 1 x 1); the picture keeps its top-left part
     // and the new area is black.
     void resizePixels(int widthPx, int heightPx);
+    // The picture another surface drew (on another thread, say), kept to
+    // this surface's size as a resize would keep it; the window stays.
+    void takePicture(const RasterSurface& drawn);
 
     void Cls() override;
     void Line(float x1, float y1, float x2, float y2, int colorIndex) override;
     void Circle(float x, float y, float radius, int colorIndex, float startAngle, float endAngle) override;
+    void Replay(const DisplayList& list) override;
 
 private:
-    struct Mapping {
-        double left, top, sx, sy;
-        bool usable;  // a window that is not positive and finite shows nothing
-
-        // Pixel (i, j) covers [i, i + 1) x [j, j + 1): units map to centres.
-        double u(double x) const { return (x - left) * sx + 0.5; }
-        double v(double y) const { return (y - top) * sy + 0.5; }
-    };
-
     // The mapping of the current window, worked out again only when the
     // window or the image size has changed since the last call.
-    const Mapping& mapping();
+    const PixelMapping& mapping();
     PixelCanvas canvas();
+    // `from`'s top-left part on a black image of this size.
+    void placePicture(const QImage& from);
 
     QImage image_;
     ScaleWindow mappedWindow_{};
-    Mapping mapping_{0.0, 0.0, 0.0, 0.0, false};
+    PixelMapping mapping_;
 };
 
 }  // namespace orca

@@ -17,6 +17,11 @@ void SurfaceView::paintEvent(QPaintEvent*) {
 
 void SurfaceView::resizeEvent(QResizeEvent*) { surface_.resizePixels(width(), height()); }
 
+void SurfaceView::showPicture(const RasterSurface& drawn) {
+    surface_.takePicture(drawn);
+    update();
+}
+
 void SurfaceView::Shown::Cls() {
     RasterSurface::Cls();
     touched();
@@ -30,6 +35,11 @@ void SurfaceView::Shown::Line(float x1, float y1, float x2, float y2, int colorI
 void SurfaceView::Shown::Circle(float x, float y, float radius, int colorIndex, float startAngle,
                                 float endAngle) {
     RasterSurface::Circle(x, y, radius, colorIndex, startAngle, endAngle);
+    touched();
+}
+
+void SurfaceView::Shown::Replay(const DisplayList& list) {
+    RasterSurface::Replay(list);
     touched();
 }
 

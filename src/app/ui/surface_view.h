@@ -17,6 +17,9 @@ public:
 
     Surface& surface() { return surface_; }
     const RasterSurface& raster() const { return surface_; }
+    // Shows what was drawn on another surface of this one's size; the
+    // window is left to the caller.
+    void showPicture(const RasterSurface& drawn);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -31,6 +34,7 @@ private:
         void Line(float x1, float y1, float x2, float y2, int colorIndex) override;
         void Circle(float x, float y, float radius, int colorIndex, float startAngle,
                     float endAngle) override;
+        void Replay(const DisplayList& list) override;
         void painted() { pending_ = false; }
 
     private:
