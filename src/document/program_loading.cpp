@@ -13,13 +13,15 @@ namespace {
 
 constexpr std::size_t kChunk = 1 << 20;
 
-// The longest line of the whole file, the rest of it read only to be
-// counted: the refusal names the line as long as it is.
+// The longest line of a file of known size, the rest of it read only to be
+// counted, so that the refusal names the line as long as it is; of a stream
+// (a pipe, a device), the longest line read so far.
 std::uint64_t longestOfAll(ProgramFile& file, LineCounter& counter, const CancelFlag* cancel) {
     std::string piece;
-    while (!file.atEnd() && !Cancelled(cancel)) {
+    for (std::uint64_t left = file.sizeHint(); left > 0 && !file.atEnd() && !Cancelled(cancel);) {
         piece.clear();
-        if (!file.readMore(piece, kChunk)) break;
+        if (!file.readMore(piece, static_cast<std::size_t>(std::min<std::uint64_t>(left, kChunk)))) break;
+        left -= std::min<std::uint64_t>(left, piece.size());
         counter.feed(piece);
     }
     return counter.lines().longest;
