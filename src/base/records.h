@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <type_traits>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -29,14 +30,19 @@ inline std::size_t FindLineEnd(std::string_view text, std::size_t from) {
 }
 
 // Splits text into records: CR LF, a lone CR and a lone LF each end a
-// record; a last line without a line end is a record too.
+// record; a last line without a line end is a record too. An `f` that
+// returns a bool stops the splitting by returning false.
 template <typename F>
 void ForEachRecord(std::string_view text, F&& f) {
     std::size_t pos = 0;
     const std::size_t n = text.size();
     while (pos < n) {
         const std::size_t end = FindLineEnd(text, pos);
-        f(text.substr(pos, end - pos));
+        if constexpr (std::is_same_v<decltype(f(text.substr(pos, end - pos))), bool>) {
+            if (!f(text.substr(pos, end - pos))) break;
+        } else {
+            f(text.substr(pos, end - pos));
+        }
         if (end >= n) break;
         pos = end + ((text[end] == '\r' && end + 1 < n && text[end + 1] == '\n') ? 2 : 1);
     }

@@ -13,6 +13,20 @@ namespace {
 
 constexpr std::size_t kChunk = 1 << 20;
 
+// The longest line of a file of known size, the rest of it read only to be
+// counted, so that the refusal names the line as long as it is; of a stream
+// (a pipe, a device), the longest line read so far.
+std::uint64_t longestOfAll(ProgramFile& file, LineCounter& counter, const CancelFlag* cancel) {
+    std::string piece;
+    for (std::uint64_t left = file.sizeHint(); left > 0 && !file.atEnd() && !Cancelled(cancel);) {
+        piece.clear();
+        if (!file.readMore(piece, static_cast<std::size_t>(std::min<std::uint64_t>(left, kChunk)))) break;
+        left -= std::min<std::uint64_t>(left, piece.size());
+        counter.feed(piece);
+    }
+    return counter.lines().longest;
+}
+
 // Reads the rest of `file` into `result.bytes`, refusing (with the reason in
 // `result.error`) as soon as what was read would not fit the memory or holds
 // a line too long. The buffer never grows past what a load could take.
@@ -26,7 +40,8 @@ void readFitting(ProgramFile& file, const ReadLimits& limits, ProgramBytes& resu
         if (!LoadFitsMemory(size, available)) {
             result.error = LoadTooLargeMessage(size.bytes, LoadMemoryNeed(size), *available);
         } else if (limits.maxLineBytes > 0 && lines.longest > limits.maxLineBytes) {
-            result.error = LineTooLongMessage(lines.longest, limits.maxLineBytes);
+            result.error =
+                LineTooLongMessage(longestOfAll(file, counter, limits.cancel), limits.maxLineBytes);
         }
         return !result.ok();
     };
@@ -35,8 +50,13 @@ void readFitting(ProgramFile& file, const ReadLimits& limits, ProgramBytes& resu
     const std::uint64_t most =
         available ? std::min<std::uint64_t>(LoadBytesFitting(*available), SIZE_MAX - 1) : SIZE_MAX - 1;
     const std::size_t ceiling = static_cast<std::size_t>(most) + 1;
-    for (std::size_t next = file.sizeHint() > 0 ? file.sizeHint() + 1 : kChunk; !file.atEnd();
-         next = kChunk) {
+    // Room for the whole file at once, so the bytes are never copied to grow;
+    // it is read in chunks all the same, to notice a cancel request soon.
+    if (file.sizeHint() > 0)
+        bytes.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(file.sizeHint() + 1, ceiling)));
+    while (!file.atEnd() && !Cancelled(limits.cancel)) {
+        std::size_t next = kChunk;
+        if (bytes.capacity() > bytes.size()) next = std::min(next, bytes.capacity() - bytes.size());
         next = std::min(next, ceiling - bytes.size());
         if (bytes.capacity() - bytes.size() < next) {
             bytes.reserve(std::min(std::max(bytes.capacity() * 2, bytes.size() + next), ceiling));
@@ -76,7 +96,7 @@ LoadedProgram LoadProgramBytes(PlotEngine& engine, std::string bytes, const Text
     // The passes need only the text: the bytes go before the editor text grows.
     std::string().swap(bytes);
     if (callbacks.started) callbacks.started(fileBytes);
-    loaded.text = PlotLoadedText(engine, text, callbacks.progress);
+    loaded.text = PlotLoadedText(engine, text, callbacks.progress, callbacks.cancel);
     loaded.status = LoadStatus::Loaded;
     return loaded;
 }

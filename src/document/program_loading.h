@@ -31,6 +31,9 @@ struct ReadLimits {
     AvailableMemory availableMemory = AvailableMemoryNow;
     // A file with a longer line is refused; 0 takes lines of any length.
     std::uint64_t maxLineBytes = 0;
+    // Looked at between chunks of the read: once requested the read stops
+    // and what it returns is to be thrown away.
+    const CancelFlag* cancel = nullptr;
 };
 
 // Reads a whole program file (the path exactly as given). The memory a load
@@ -56,6 +59,9 @@ struct LoadCallbacks {
     // maximum).
     std::function<void(std::uint64_t fileBytes)> started;
     LoadProgress progress;
+    // Stops the passes early (see PlotLoadedText); the result is then to be
+    // thrown away.
+    const CancelFlag* cancel = nullptr;
 };
 
 // Decodes a program file's bytes (freed once decoded) and runs both passes

@@ -4,7 +4,11 @@
 
 namespace orca {
 
-void DisplayList_Redraw(const DisplayList& list, Surface& surface) {
+void DisplayList_Redraw(const DisplayList& list, Surface& surface) { surface.Replay(list); }
+
+void Surface::Replay(const DisplayList& list) { ReplayItemByItem(list, *this); }
+
+void ReplayItemByItem(const DisplayList& list, Surface& surface) {
     const std::int16_t saved = surface.DrawStyle();
     for (const LineItem& l : list.lines) {
         surface.setDrawStyle(l.DrawStyle);

@@ -47,4 +47,8 @@ struct DisplayList {
 // Replays every line, then every circle, with the surface's current window.
 void DisplayList_Redraw(const DisplayList& list, Surface& surface);
 
+// The same, as one Line or Circle call for every item (what any surface's
+// replay must look like).
+void ReplayItemByItem(const DisplayList& list, Surface& surface);
+
 }  // namespace orca

@@ -4,6 +4,8 @@
 
 namespace orca {
 
+struct DisplayList;
+
 // The drawing surface's coordinate window (single precision, as the surface
 // holds it). A surface point (u, v) lies at pixel column
 // (u - ScaleLeft) * Wpx / ScaleWidth and row (v - ScaleTop) * Hpx / ScaleHeight.
@@ -32,6 +34,10 @@ public:
     virtual void Line(float x1, float y1, float x2, float y2, int colorIndex) = 0;
     // A negative radius is drawn with its magnitude.
     virtual void Circle(float x, float y, float radius, int colorIndex, float startAngle, float endAngle) = 0;
+    // Every line, then every circle, of a display list, each with its own
+    // style, the window in force; as the calls one by one would draw them.
+    // A surface of pixels may pass over what cannot show.
+    virtual void Replay(const DisplayList& list);
 
 private:
     ScaleWindow window_;

@@ -212,9 +212,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* e) {
 QWidget& Form1::progressBarWidget() { return *progressWidget_; }
 
 void Form1::setStatusText(const std::string& text) {
+    // Shown when the window's events next run (a load and a trace let them
+    // run often): painting it at once for every traced line would cost far
+    // more than drawing the line.
     stsBar1_->setText(QString::fromStdString(text));
-    // Shown at once: the load does not let paint events run.
-    if (stsBar1_->isVisible()) stsBar1_->repaint();
 }
 
 std::string Form1::statusText() const { return stsBar1_->text().toStdString(); }

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@
 #include "app/qt/dialog_message_sink.h"
 #include "app/settings_file.h"
 #include "app/ui/pictures.h"
+#include "base/cancel_flag.h"
 #include "document/document_state.h"
 #include "document/program_loading.h"
 #include "document/qt/cp932_codec.h"
@@ -156,14 +158,31 @@ private:
     void picBox1_MouseMove(QPointF px);
 
     // True, with the status text saying so, while a load replaces the
-    // document: a message box the load shows lets events run, and a command
-    // then would act on a document that is half replaced.
-    bool refusedDuringLoad();
+    // document: the window's events run during a load, and a command then
+    // would act on a document that is half replaced. While the load works
+    // in the background, `afterLoad` (the command again) runs once the load
+    // has ended, as a click did when the window did not answer meanwhile;
+    // inside a message box the load shows, the command is dropped.
+    bool refusedDuringLoad(std::function<void()> afterLoad = {});
+    // The load's cancel request (Esc, the trace button "中断", closing the window).
+    void cancelLoad() { loadCancel_.request(); }
     std::optional<std::int16_t> decideMode(const ProgramBytes& file, bool recentEntry);
     void loadDocument(const std::string& path, LoadRoute route);
+    void openRecent(const std::string& path);
+    // Runs `work` on a worker thread while the window's events run (see
+    // RunBesideEventLoop), the editor read-only meanwhile.
+    void runInBackground(const std::function<void()>& work);
+    // Reads the file on a worker thread; nothing when the read was cancelled.
+    std::optional<ProgramBytes> readInBackground(const std::string& path);
     // Puts the file's text in the editor; how it was read is how a save
-    // writes it back.
-    FileEncoding FileTextDsp_Sub(const std::string& path, std::string bytes);
+    // writes it back. The passes run on a worker thread over a copy of the
+    // picture (`window` and `frameReset` say how it starts); nothing when
+    // the load was cancelled, and then nothing of the window has changed.
+    std::optional<FileEncoding> FileTextDsp_Sub(const std::string& path, std::string bytes, std::int16_t mode,
+                                                bool frameReset);
+    // Sets the window up for a load (trace button "中断") and back when it
+    // ends, then lets the commands that waited run.
+    class LoadScope;
     // The caption names the document as document_ says, set here only.
     void showCaption();
     void enableSaveCommands();
@@ -212,6 +231,9 @@ private:
     int splitPressX_ = 0;
 
     bool loading_ = false;
+    bool loadInBackground_ = false;
+    CancelFlag loadCancel_;
+    std::vector<std::function<void()>> afterLoad_;
     bool replayPending_ = false;
     DocumentState document_;
     std::string lastDialogFolder_;

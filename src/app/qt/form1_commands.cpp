@@ -20,46 +20,51 @@ FormCommands& Form1::commands() {
 void Form1::stopRunningDraw() { commands().driver.stopRun(); }
 
 void Form1::mnuSearchFind_Click() {
+    if (refusedDuringLoad([this] { mnuSearchFind_Click(); })) return;
     FormCommands& c = commands();
     ShowFindDialog(c.findState, c.findEditor, c.findMessages, dialogs_, this);
 }
 
 void Form1::mnuSearchFindNext_Click() {
+    if (refusedDuringLoad([this] { mnuSearchFindNext_Click(); })) return;
     FormCommands& c = commands();
     FindNextCommand(c.findState, c.findEditor, c.findMessages, dialogs_, this);
 }
 
 void Form1::mnuViewReDsp_Click() {
-    if (refusedDuringLoad()) return;
+    if (refusedDuringLoad([this] { mnuViewReDsp_Click(); })) return;
     drawingReplaced();
     commands().driver.RouteDsp_Sub(false);
 }
 
 void Form1::mnuViewTrace_Click() {
-    if (refusedDuringLoad()) return;
+    if (refusedDuringLoad([this] { mnuViewTrace_Click(); })) return;
     drawingReplaced();
     commands().driver.RouteDsp_Sub(true);
 }
 
 // The toolbar's trace shows the tool marker moving along the path, the
 // menu's draws without it. Pressed again while its trace runs (captioned
-// "中断" then), it stops that trace and the marker goes.
+// "中断" then), it stops that trace and the marker goes; captioned so
+// during a load, it cancels the load.
 void Form1::traceButton_Click() {
+    if (loading_) return cancelLoad();
     imgRoute_->setVisible(true);
     mnuViewTrace_Click();
     imgRoute_->setVisible(false);
 }
 
 void Form1::mnuViewScaleUp_Click() {
-    if (!refusedDuringLoad()) ViewScaleUp_Sub(engine_, commands().viewHost);
+    if (!refusedDuringLoad([this] { mnuViewScaleUp_Click(); })) ViewScaleUp_Sub(engine_, commands().viewHost);
 }
 
 void Form1::mnuViewScaleDown_Click() {
-    if (!refusedDuringLoad()) ViewScaleDown_Sub(engine_, commands().viewHost);
+    if (!refusedDuringLoad([this] { mnuViewScaleDown_Click(); }))
+        ViewScaleDown_Sub(engine_, commands().viewHost);
 }
 
 void Form1::mnuDspInit_Click() {
-    if (refusedDuringLoad()) return;
+    if (refusedDuringLoad([this] { mnuDspInit_Click(); })) return;
     const HouganWriter save = [this](bool flag, std::int16_t width) {
         HouganWrite_Sub(settings_, {flag, width});
     };
@@ -67,7 +72,8 @@ void Form1::mnuDspInit_Click() {
 }
 
 void Form1::panCommand(PanDirection direction) {
-    if (!refusedDuringLoad()) PanView(engine_, commands().viewHost, direction);
+    if (!refusedDuringLoad([this, direction] { panCommand(direction); }))
+        PanView(engine_, commands().viewHost, direction);
 }
 
 void Form1::cmdUp_Click() { panCommand(PanDirection::Up); }

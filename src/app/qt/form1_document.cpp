@@ -2,15 +2,22 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QScopedValueRollback>
+#include <QTimer>
+#include <atomic>
+#include <utility>
 
+#include "app/qt/background_work.h"
+#include "app/qt/detached_plot.h"
 #include "app/qt/form1.h"
 #include "app/ui/progress_control.h"
+#include "app/ui/surface_view.h"
 #include "document/file_mode.h"
 #include "document/program_loading.h"
 #include "document/qt/editor_pane.h"
 #include "document/qt/show_file_dlg.h"
 #include "document/qt/user_dialogs.h"
 #include "document/recent_caption.h"
+#include "nc/route_driver.h"
 #include "nc/view_fit.h"
 
 namespace orca {
@@ -23,12 +30,50 @@ constexpr const char* kModeQuestion = "ＡＢＳ（絶対）座標ですか？";
 // window (a screen of 1 MB lines, a minute) instead of showing the program.
 constexpr std::uint64_t kEditorMaxLineBytes = 16 << 10;
 
+// How often the progress bar follows a load running on the worker thread.
+constexpr int kProgressTickMs = 50;
+
 }  // namespace
 
-bool Form1::refusedDuringLoad() {
-    if (loading_) setStatusText("読み込み中です");
-    return loading_;
+bool Form1::refusedDuringLoad(std::function<void()> afterLoad) {
+    if (!loading_) return false;
+    setStatusText("読み込み中です");
+    if (afterLoad && loadInBackground_) afterLoad_.push_back(std::move(afterLoad));
+    return true;
 }
+
+class Form1::LoadScope {
+public:
+    explicit LoadScope(Form1& form)
+        : form_(form),
+          traceCaption_(form.toolbarButton(kTraceButtonPosition)->text()),
+          statusBefore_(form.statusText()) {
+        form_.loading_ = true;
+        form_.loadCancel_.reset();
+        form_.toolbarButton(kTraceButtonPosition)->setText(QString::fromUtf8(kStopCaption));
+    }
+    ~LoadScope() {
+        form_.loading_ = false;
+        form_.toolbarButton(kTraceButtonPosition)->setText(traceCaption_);
+        // After the events the load's own end queued, in the order given.
+        for (std::function<void()>& command : std::exchange(form_.afterLoad_, {})) {
+            QTimer::singleShot(0, &form_, std::move(command));
+        }
+    }
+    // A cancelled load leaves the status bar as it found it.
+    void cancelled() {
+        if (form_.progress_->visible()) {
+            form_.progress_->setVisible(false);
+            form_.progress_->setValue(0);
+        }
+        form_.setStatusText(statusBefore_);
+    }
+
+private:
+    Form1& form_;
+    QString traceCaption_;
+    std::string statusBefore_;
+};
 
 std::optional<std::int16_t> Form1::decideMode(const ProgramBytes& file, bool recentEntry) {
     const std::int16_t detected = file.ok() ? AbsIncModeInBytes(file.bytes, codec_) : -1;
@@ -48,27 +93,28 @@ std::optional<std::int16_t> Form1::decideMode(const ProgramBytes& file, bool rec
 // that cannot be read or is refused leaves mode, view, path, caption, text
 // and drawing as they were, and the new path becomes the document's only
 // when its text is in the editor, so no command can write the old text
-// under the new name.
+// under the new name. Reading and both passes run on a worker thread while
+// the window's events run; a load cancelled meanwhile changes nothing.
 void Form1::loadDocument(const std::string& path, LoadRoute route) {
     if (refusedDuringLoad()) return;
-    const QScopedValueRollback<bool> loading(loading_, true);
     stopRunningDraw();
-    ProgramBytes file = ReadProgramFile(path, {AvailableMemoryNow, kEditorMaxLineBytes});
-    if (!file.ok() && !file.openFailed) {
-        messages_.showMessage(file.error);
+    LoadScope scope(*this);
+    std::optional<ProgramBytes> file = readInBackground(path);
+    if (!file) return scope.cancelled();
+    if (!file->ok() && !file->openFailed) {
+        messages_.showMessage(file->error);
         return;
     }
-    if (file.openFailed) messages_.showMessage(file.error);
-    const std::optional<std::int16_t> mode = decideMode(file, route == LoadRoute::Recent);
+    if (file->openFailed) messages_.showMessage(file->error);
+    const std::optional<std::int16_t> mode = decideMode(*file, route == LoadRoute::Recent);
     if (!mode) return;
-    if (file.openFailed) {
-        messages_.showMessage(file.error);
+    if (file->openFailed) {
+        messages_.showMessage(file->error);
     } else {
-        engine_.nc.IncFlag = *mode;
-        engine_.settings.IncFlagDefault = *mode;
-        if (route != LoadRoute::CommandLine) ResetWindow(engine_, picMainWidth(), picMainHeight());
-        const FileEncoding encoding = FileTextDsp_Sub(path, std::move(file.bytes));
-        document_.opened(path, encoding,
+        const std::optional<FileEncoding> encoding =
+            FileTextDsp_Sub(path, std::move(file->bytes), *mode, route != LoadRoute::CommandLine);
+        if (!encoding) return scope.cancelled();
+        document_.opened(path, *encoding,
                          route == LoadRoute::Open ? CaptionStyle::Bracketed : CaptionStyle::Spaced);
         showCaption();
         if (route == LoadRoute::Open) enableSaveCommands();
@@ -78,28 +124,60 @@ void Form1::loadDocument(const std::string& path, LoadRoute route) {
     if (route != LoadRoute::CommandLine) HistoryRead_Sub();
 }
 
-FileEncoding Form1::FileTextDsp_Sub(const std::string& path, std::string bytes) {
-    LoadCallbacks callbacks;
-    callbacks.started = [this, &path](std::uint64_t fileBytes) {
-        richCode_->setProgramText("");
+std::optional<ProgramBytes> Form1::readInBackground(const std::string& path) {
+    ProgramBytes file;
+    runInBackground([&] {
+        file = ReadProgramFile(path, {AvailableMemoryNow, kEditorMaxLineBytes, &loadCancel_});
+    });
+    if (loadCancel_.requested()) return std::nullopt;
+    return file;
+}
+
+void Form1::runInBackground(const std::function<void()>& work) {
+    const QScopedValueRollback<bool> background(loadInBackground_, true);
+    // Typing meanwhile would edit a text the load is about to replace.
+    const bool readOnly = richCode_->isReadOnly();
+    richCode_->setReadOnly(true);
+    RunBesideEventLoop(work, loadCancel_);
+    richCode_->setReadOnly(readOnly);
+}
+
+std::optional<FileEncoding> Form1::FileTextDsp_Sub(const std::string& path, std::string bytes,
+                                                   std::int16_t mode, bool frameReset) {
+    DetachedPlot plot(engine_, picBox1_->raster());
+    plot.engine().nc.IncFlag = mode;
+    plot.engine().settings.IncFlagDefault = mode;
+    if (frameReset) ResetWindow(plot.engine(), picMainWidth(), picMainHeight());
+
+    if (!bytes.empty()) {
         setStatusText("読み込み中... " + path);
-        progress_->setMax(static_cast<std::int64_t>(fileBytes));
+        progress_->setMax(static_cast<std::int64_t>(bytes.size()));
         progress_->setMin(0);
         progress_->setVisible(true);
         progress_->setValue(progress_->min());
+    }
+    // The worker only counts; the bar follows on this thread.
+    std::atomic<std::size_t> charsBuilt{0};
+    LoadCallbacks callbacks;
+    callbacks.progress = [&charsBuilt](std::size_t chars) {
+        charsBuilt.store(chars, std::memory_order_relaxed);
     };
-    callbacks.progress = [this](std::size_t charsBuilt) {
-        progress_->setValue(static_cast<std::int64_t>(charsBuilt));
+    callbacks.cancel = &loadCancel_;
+    const auto showProgress = [&] {
+        progress_->setValue(static_cast<std::int64_t>(charsBuilt.load(std::memory_order_relaxed)));
     };
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, this, showProgress);
+    ticker.start(kProgressTickMs);
+
+    LoadedProgram loaded;
+    runInBackground([&] { loaded = LoadProgramBytes(plot.engine(), std::move(bytes), codec_, callbacks); });
+    ticker.stop();
+    if (loadCancel_.requested()) return std::nullopt;
+    showProgress();
 
     drawingReplaced();
-    const LoadedProgram loaded = LoadProgramBytes(engine_, std::move(bytes), codec_, callbacks);
-    if (loaded.status == LoadStatus::Empty) {
-        // An empty file is an empty document: nothing of the previous
-        // program may stay where a save would write it into the new file.
-        engine_.surface.Cls();
-        engine_.displayList.clear();
-    }
+    plot.applyTo(engine_, *picBox1_, messages_);
     richCode_->setProgramText(loaded.text);
     setStatusText("");
     if (progress_->visible()) {
@@ -107,7 +185,7 @@ FileEncoding Form1::FileTextDsp_Sub(const std::string& path, std::string bytes) 
         progress_->setValue(0);
     }
     lineDspToStatusBar_Sub();
-    return {loaded.encoding, loaded.utf8Repaired};
+    return FileEncoding{loaded.encoding, loaded.utf8Repaired};
 }
 
 void Form1::showCaption() { setWindowTitle(QString::fromStdString(document_.caption())); }
@@ -118,6 +196,7 @@ void Form1::enableSaveCommands() {
 }
 
 void Form1::mnuOpen_Click() {
+    if (refusedDuringLoad([this] { mnuOpen_Click(); })) return;
     if (!keepEditsOrDiscard()) return;
     FileDlgArgs args;
     args.kind = 1;
@@ -145,12 +224,19 @@ void Form1::rememberDialogFolder(const std::string& chosen) {
 
 void Form1::mnuLine99_Click(int index) {
     if (index < 1 || index > static_cast<int>(recentEntries_.size())) return;
+    openRecent(recentEntries_[index - 1]->data().toString().toStdString());
+}
+
+void Form1::openRecent(const std::string& path) {
+    // The list changes with the load it waits for: the entry is kept by its path.
+    if (refusedDuringLoad([this, path] { openRecent(path); })) return;
     if (!keepEditsOrDiscard()) return;
-    loadDocument(recentEntries_[index - 1]->data().toString().toStdString(), LoadRoute::Recent);
+    loadDocument(path, LoadRoute::Recent);
 }
 
 void Form1::richCode_OLEDragDrop(const QStringList& files) {
     if (files.isEmpty()) return;
+    if (refusedDuringLoad([this, files] { richCode_OLEDragDrop(files); })) return;
     if (!keepEditsOrDiscard()) return;
     loadDocument(files.first().toStdString(), LoadRoute::Drop);
 }

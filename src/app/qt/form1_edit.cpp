@@ -10,13 +10,18 @@
 
 namespace orca {
 
-void Form1::mnuEditCut_Click() { ClipCut_Sub(*richCode_); }
+void Form1::mnuEditCut_Click() {
+    if (!refusedDuringLoad([this] { mnuEditCut_Click(); })) ClipCut_Sub(*richCode_);
+}
 
 void Form1::mnuEditCopy_Click() { ClipCopy_Sub(*richCode_); }
 
-void Form1::mnuEditPaste_Click() { ClipPaste_Sub(*richCode_); }
+void Form1::mnuEditPaste_Click() {
+    if (!refusedDuringLoad([this] { mnuEditPaste_Click(); })) ClipPaste_Sub(*richCode_);
+}
 
 void Form1::mnuEditDelete_Click() {
+    if (refusedDuringLoad([this] { mnuEditDelete_Click(); })) return;
     richCode_->setFocus();
     richCode_->deleteForward();
 }

@@ -29,7 +29,14 @@ void Form1::bindDrawingPointer() {
     auto* stop = new QAction(this);
     stop->setObjectName("actStopRun");
     stop->setShortcut(Qt::Key_Escape);
-    connect(stop, &QAction::triggered, this, &Form1::stopRunningDraw);
+    // Esc stops whatever runs: a load in the background, else a trace.
+    connect(stop, &QAction::triggered, this, [this] {
+        if (loadInBackground_) {
+            cancelLoad();
+        } else {
+            stopRunningDraw();
+        }
+    });
     addAction(stop);
 
     connect(richCode_, &QsciScintilla::cursorPositionChanged, this,

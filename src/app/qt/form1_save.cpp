@@ -27,7 +27,7 @@ void Form1::mnuUpdSave_Click() { overwriteSave(true); }
 void Form1::mnuNameSave_Click() { saveAs(); }
 
 bool Form1::overwriteSave(bool confirm) {
-    if (refusedDuringLoad()) return false;
+    if (refusedDuringLoad([this, confirm] { overwriteSave(confirm); })) return false;
     stopRunningDraw();
     if (!document_.hasPath()) return saveAs();
     if (confirm && dialogs_.message("上書きしてよろしいですか？", MsgIcon::Question, MsgButtons::OkCancel) ==
@@ -41,7 +41,7 @@ bool Form1::overwriteSave(bool confirm) {
 }
 
 bool Form1::saveAs() {
-    if (refusedDuringLoad()) return false;
+    if (refusedDuringLoad([this] { saveAs(); })) return false;
     stopRunningDraw();
     FileDialogRequest request;
     request.title = "名前を付けて保存";
@@ -101,6 +101,14 @@ bool Form1::keepEditsOrDiscard() {
 void Form1::mnuExit_Click() { close(); }
 
 void Form1::closeEvent(QCloseEvent* e) {
+    if (loading_) {
+        // A load is cancelled first; once it has stopped the window closes
+        // as ever (asking about edits), and nothing else waits for it.
+        cancelLoad();
+        afterLoad_.assign(1, [this] { close(); });
+        e->ignore();
+        return;
+    }
     if (keepEditsOrDiscard()) {
         // A trace keeps the program running while it lets events in; closing
         // the window ends it.

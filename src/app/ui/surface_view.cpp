@@ -116,6 +116,11 @@ void SurfaceView::wheelEvent(QWheelEvent* e) {
 
 void SurfaceView::leaveEvent(QEvent*) { emit mouseLeft(); }
 
+void SurfaceView::showPicture(const RasterSurface& drawn) {
+    surface_.takePicture(drawn);
+    update();
+}
+
 void SurfaceView::Shown::Cls() {
     RasterSurface::Cls();
     touched();
@@ -129,6 +134,11 @@ void SurfaceView::Shown::Line(float x1, float y1, float x2, float y2, int colorI
 void SurfaceView::Shown::Circle(float x, float y, float radius, int colorIndex, float startAngle,
                                 float endAngle) {
     RasterSurface::Circle(x, y, radius, colorIndex, startAngle, endAngle);
+    touched();
+}
+
+void SurfaceView::Shown::Replay(const DisplayList& list) {
+    RasterSurface::Replay(list);
     touched();
 }
 

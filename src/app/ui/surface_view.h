@@ -26,6 +26,9 @@ public:
 
     Surface& surface() { return surface_; }
     const RasterSurface& raster() const { return surface_; }
+    // Shows what was drawn on another surface of this one's size; the
+    // window is left to the caller.
+    void showPicture(const RasterSurface& drawn);
 
     // Highlights what `line` (1-based, 0: nothing) drew, as `list` records it.
     void setHighlight(const DisplayList* list, std::int32_t line);
@@ -63,6 +66,7 @@ private:
         void Line(float x1, float y1, float x2, float y2, int colorIndex) override;
         void Circle(float x, float y, float radius, int colorIndex, float startAngle,
                     float endAngle) override;
+        void Replay(const DisplayList& list) override;
         void painted() { pending_ = false; }
 
     private:

@@ -1,0 +1,101 @@
+#include "view/pixel_replay.h"
+
+#include <array>
+#include <cmath>
+#include <numbers>
+
+#include "view/display_list.h"
+#include "view/palette.h"
+#include "view/pixel_arc.h"
+#include "view/pixel_line.h"
+#include "view/surface.h"
+
+namespace orca {
+namespace {
+
+constexpr double kTurn = 2.0 * std::numbers::pi;
+
+constexpr std::array<std::uint32_t, Palette16.size()> kPixelColors = [] {
+    std::array<std::uint32_t, Palette16.size()> out{};
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        out[i] = 0xFF000000u | (std::uint32_t{Palette16[i].r} << 16) | (std::uint32_t{Palette16[i].g} << 8) |
+                 Palette16[i].b;
+    }
+    return out;
+}();
+
+}  // namespace
+
+std::uint32_t PixelColor(int colorIndex) {
+    return kPixelColors[static_cast<unsigned>(colorIndex) % kPixelColors.size()];
+}
+
+void DrawMappedLine(const PixelCanvas& canvas, const WindowPixels& m, float x1, float y1, float x2, float y2,
+                    int colorIndex, bool dotted) {
+    if (!m.usable) return;
+    PixelPen p{PixelColor(colorIndex), dotted, 0};
+    DrawLinePx(canvas, m.u(x1), m.v(y1), m.u(x2), m.v(y2), p);
+}
+
+void DrawMappedCircle(const PixelCanvas& canvas, const WindowPixels& m, float x, float y, float radius,
+                      int colorIndex, float startAngle, float endAngle, bool dotted) {
+    if (!m.usable || !std::isfinite(startAngle) || !std::isfinite(endAngle)) return;
+    const double start = std::fmod(static_cast<double>(startAngle), kTurn);
+    double span = std::fmod(static_cast<double>(endAngle) - startAngle, kTurn);
+    if (span <= 0.0) span += kTurn;  // equal angles: the full circle
+    PixelPen p{PixelColor(colorIndex), dotted, 0};
+    DrawArcPx(canvas, m.u(x), m.v(y), std::fabs(static_cast<double>(radius)) * m.sx,
+              start < 0.0 ? start + kTurn : start, span, p);
+}
+
+void ReplayPixels(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m) {
+    if (!m.usable) return;
+    const double w = canvas.width;
+    const double h = canvas.height;
+    // The pixel a run of one-pixel segments last set, and its colour: the
+    // next one of the run on that pixel changes nothing.
+    std::uint32_t* lastPixel = nullptr;
+    std::uint32_t lastColor = 0;
+    for (const LineItem& l : list.lines) {
+        const double x1 = m.u(static_cast<float>(l.X1));
+        const double y1 = m.v(static_cast<float>(l.Y1));
+        const double x2 = m.u(static_cast<float>(l.X2));
+        const double y2 = m.v(static_cast<float>(l.Y2));
+        // Wholly on one side of the canvas (a NaN compares false and goes on).
+        if ((x1 < 0.0 && x2 < 0.0) || (x1 >= w && x2 >= w) || (y1 < 0.0 && y2 < 0.0) ||
+            (y1 >= h && y2 >= h)) {
+            continue;
+        }
+        const std::uint32_t color = PixelColor(l.ColorIndex);
+        const bool inside =
+            x1 >= 0.0 && x1 < w && y1 >= 0.0 && y1 < h && x2 >= 0.0 && x2 < w && y2 >= 0.0 && y2 < h;
+        const int ix = static_cast<int>(x1);
+        const int iy = static_cast<int>(y1);
+        if (inside && ix == static_cast<int>(x2) && iy == static_cast<int>(y2)) {
+            // Solid or dotted, a segment inside one pixel sets it: a dotted
+            // pen starts on a dot.
+            std::uint32_t* p = canvas.bits + static_cast<std::ptrdiff_t>(iy) * canvas.stride + ix;
+            if (p == lastPixel && color == lastColor) continue;
+            *p = color;
+            lastPixel = p;
+            lastColor = color;
+            continue;
+        }
+        lastPixel = nullptr;
+        PixelPen pen{color, l.DrawStyle == kDotted, 0};
+        DrawLinePx(canvas, x1, y1, x2, y2, pen);
+    }
+    for (const CircleItem& c : list.circles) {
+        const float r = static_cast<float>(c.Radius);
+        const double reach = std::fabs(static_cast<double>(r)) * m.sx + 1.0;
+        const double cx = m.u(static_cast<float>(c.X));
+        const double cy = m.v(static_cast<float>(c.Y));
+        // A circle wholly off the canvas, its box with a pixel to spare.
+        if (cx + reach < 0.0 || cx - reach >= w || cy + reach < 0.0 || cy - reach >= h) continue;
+        DrawMappedCircle(canvas, m, static_cast<float>(c.X), static_cast<float>(c.Y), r, c.ColorIndex,
+                         static_cast<float>(c.StartAngle), static_cast<float>(c.EndAngle),
+                         c.DrawStyle == kDotted);
+    }
+}
+
+}  // namespace orca

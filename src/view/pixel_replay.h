@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+
+#include "view/pixel_canvas.h"
+#include "view/window_pixels.h"
+
+namespace orca {
+
+struct DisplayList;
+
+// The 32-bit pixel (0xFFRRGGBB) of a palette index; indices wrap.
+std::uint32_t PixelColor(int colorIndex);
+
+// One line or arc as the raster surface draws it (a Surface::Line or
+// Surface::Circle call; angles in radians, equal angles a full circle).
+void DrawMappedLine(const PixelCanvas& canvas, const WindowPixels& m, float x1, float y1, float x2, float y2,
+                    int colorIndex, bool dotted);
+void DrawMappedCircle(const PixelCanvas& canvas, const WindowPixels& m, float x, float y, float radius,
+                      int colorIndex, float startAngle, float endAngle, bool dotted);
+
+// Every line, then every circle, of the list, giving the very pixels the
+// calls one by one give, at a fraction of their cost: what lies wholly off
+// the canvas is passed over, and a segment inside one pixel sets that pixel
+// (once for a run of them) without the stepping of a line.
+void ReplayPixels(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m);
+
+}  // namespace orca
