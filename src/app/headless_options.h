@@ -7,8 +7,8 @@
 namespace orca {
 
 // The command line of the headless commands:
-//   --render FILE OUT.png [--size WxH] [--inc] [--grid PITCH]
-//   --dump FILE [--window WxH] [--inc] [--grid PITCH]
+//   --render FILE OUT.png [--size WxH] [--inc] [--grid PITCH] [--standard] [--hole R]
+//   --dump FILE [--window WxH] [--inc] [--grid PITCH] [--standard] [--hole R]
 struct HeadlessOptions {
     enum class Command { None, Render, Dump };
 
@@ -19,7 +19,9 @@ struct HeadlessOptions {
     int height = 0;
     bool incremental = false;
     std::optional<int> gridPitch;  // grid drawn only when given
-    std::string error;             // one line saying what is wrong, empty when usable
+    bool standardReading = false;
+    double holeRadius = 3.0;
+    std::string error;  // one line saying what is wrong, empty when usable
 };
 
 inline constexpr int kRenderDefaultWidth = 1200;

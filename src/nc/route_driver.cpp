@@ -5,10 +5,8 @@
 #include <utility>
 
 #include "nc/crlf_lines.h"
-#include "nc/extents_pass.h"
-#include "nc/line_pass.h"
 #include "nc/plot_engine.h"
-#include "nc/tool_path_pass.h"
+#include "nc/reading_passes.h"
 #include "nc/view_fit.h"
 #include "view/grid.h"
 
@@ -53,6 +51,11 @@ std::string CaretLineStatusText(std::int64_t lineIndex) {
     return text;
 }
 
+std::string ExpressionLinesStatusText(std::int64_t lines) {
+    if (lines <= 0) return {};
+    return "式・変数を含む " + std::to_string(lines) + " 行は描画していません";
+}
+
 void RouteDriver::RouteDsp_Sub(bool trace) {
     const int savedPicture = host_.TraceButtonPicture();
     host_.SetTraceButtonPicture(kStopPicture);
@@ -71,14 +74,17 @@ void RouteDriver::RouteDsp_Sub(bool trace) {
     engine_.surface.Cls();
     host_.SetStatusText("描画中...");
 
+    bool drawn = false;
     if (extentsLoop(std::move(text))) {
         HideProgress(host_);
         if (FitView(engine_)) {
             Kukaku_Dsp(engine_);
-            drawLoop(trace);
+            drawn = drawLoop(trace);
         }
     }
     endOfRun(savedPicture);
+    if (drawn && engine_.nc.ExpressionLines > 0)
+        host_.SetStatusText(ExpressionLinesStatusText(engine_.nc.ExpressionLines));
 }
 
 bool RouteDriver::extentsLoop(std::string text) {
@@ -95,8 +101,9 @@ bool RouteDriver::extentsLoop(std::string text) {
     std::int64_t charsBefore = 0;
     std::int64_t lineNumber = 0;
     std::string_view line;
+    const LinePass extents = ExtentsPassFor(engine_.settings.StandardReading);
     while (lines.next(line)) {
-        RunLine(LineMaxMinGet_Sub, engine_, line);
+        RunLine(extents, engine_, line);
         const auto lineChars = static_cast<std::int64_t>(singleBytes ? line.size() : Utf8CharCount(line));
         progress.set(charsBefore + lineChars - 1);  // 1-based position of the closing CR
         charsBefore += lineChars;
@@ -106,7 +113,7 @@ bool RouteDriver::extentsLoop(std::string text) {
     return true;
 }
 
-void RouteDriver::drawLoop(bool trace) {
+bool RouteDriver::drawLoop(bool trace) {
     engine_.nc.startToolPathPass(engine_.settings.IncFlagDefault);
     // The text is read again: the user may have edited it while events ran.
     CrLfLines lines(host_.EditorText());
@@ -114,6 +121,7 @@ void RouteDriver::drawLoop(bool trace) {
 
     std::int64_t counter = 1;
     std::string_view line;
+    const LinePass toolPath = ToolPathPassFor(engine_.settings.StandardReading);
     while (lines.next(line)) {
         if (trace) {
             const std::string_view shown = line.substr(0, line.size() - 2);
@@ -122,10 +130,11 @@ void RouteDriver::drawLoop(bool trace) {
             host_.DoEvents();
         }
         const double t0 = trace ? host_.MonotonicSeconds() : 0.0;
-        if (drawBusy_ == 0) return;
-        RunLine(LineRouteDsp_Sub, engine_, line);
+        if (drawBusy_ == 0) return false;
+        RunLine(toolPath, engine_, line);
         if (trace) tracePause(t0);
     }
+    return true;
 }
 
 void RouteDriver::tracePause(double t0) {

@@ -107,6 +107,8 @@ public slots:
 
     void richCode_OLEDragDrop(const QStringList& files);
     void lineDspToStatusBar_Sub();
+    // The right end of the status bar names the word reading of the program shown.
+    void showReading();
     void Layout_Sub();
     void HistoryRead_Sub();
 
@@ -179,6 +181,7 @@ private:
     QToolBar* toolbar1_ = nullptr;
     std::array<QAction*, 10> toolbarButtons_{};
     QLabel* stsBar1_ = nullptr;
+    QLabel* stsReading_ = nullptr;  // "標準" while a program is read the standard way
     QProgressBar* progressWidget_ = nullptr;
     std::unique_ptr<ProgressControl> progress_;
     QMenu* mnuFile_ = nullptr;

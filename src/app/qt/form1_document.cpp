@@ -11,6 +11,7 @@
 #include "document/qt/show_file_dlg.h"
 #include "document/qt/user_dialogs.h"
 #include "document/recent_caption.h"
+#include "nc/route_driver.h"
 #include "nc/view_fit.h"
 
 namespace orca {
@@ -31,7 +32,8 @@ bool Form1::refusedDuringLoad() {
 }
 
 std::optional<std::int16_t> Form1::decideMode(const ProgramBytes& file, bool recentEntry) {
-    const std::int16_t detected = file.ok() ? AbsIncModeInBytes(file.bytes, codec_) : -1;
+    const std::int16_t detected =
+        file.ok() ? AbsIncModeInBytes(file.bytes, codec_, engine_.settings.StandardReading) : -1;
     if (detected >= 0) return detected;
     const std::string question = std::string(kModeQuestion) + (recentEntry ? "\r\n" : "");
     switch (dialogs_.message(question, MsgIcon::Question, MsgButtons::YesNoCancel)) {
@@ -106,6 +108,7 @@ FileEncoding Form1::FileTextDsp_Sub(const std::string& path, std::string bytes) 
         progress_->setValue(0);
     }
     lineDspToStatusBar_Sub();
+    if (engine_.nc.ExpressionLines > 0) setStatusText(ExpressionLinesStatusText(engine_.nc.ExpressionLines));
     return {loaded.encoding, loaded.utf8Repaired};
 }
 
