@@ -95,13 +95,17 @@ void commitExtents(PlotEngine& engine, const ExtentsPlan& plan) {
 
 // The standard reading keeps the same modal codes as the tool-path pass, since
 // a cycle's positions are straight moves whatever the motion, and the planes.
-// A line whose words are expressions keeps the position.
+// A line whose words are expressions keeps the position and is counted for
+// the user.
 void LineMaxMinGetStandard_Sub(PlotEngine& engine, std::string_view text) {
     NcModalState& st = engine.nc;
     const NcLine line = ReadStandardLine(text);
     ApplyToolPathCodes(line, st);
     ApplyPlaneCodes(line, st);
-    if (line.hasExpression()) return;
+    if (line.hasExpression()) {
+        ++st.ExpressionLines;
+        return;
+    }
     const ExtentsPlan plan = planExtents<true>(line, st, engine.messages);
     commitExtents(engine, plan);
     st.CurZ = plan.endZ;

@@ -38,8 +38,9 @@ struct NcModalState {
     // Kept by the standard reading only, for arcs outside the XY plane.
     std::int16_t Plane = kPlaneXY;
     double CurZ = 0.0;
-    // Lines of the last tool-path pass that could not be drawn because a
-    // word was an expression or a variable (standard reading).
+    // Lines of the last extents pass that cannot be drawn because a word is
+    // an expression or a variable (standard reading); counted there, since
+    // that pass reads every line even when nothing is drawn.
     std::int64_t ExpressionLines = 0;
 
     bool incremental() const { return IncFlag == kIncremental; }
@@ -47,19 +48,24 @@ struct NcModalState {
     bool arcMotion() const { return MotionMode == kMotionClockwise || MotionMode == kMotionCounterClockwise; }
 
     // Each pass starts at the program origin in rapid motion, with no cycle
-    // and in the XY plane; the extents pass keeps the coordinate mode it was
-    // given.
+    // and in the XY plane. The extents pass keeps the coordinate mode it was
+    // given and counts the lines left out anew; the tool-path pass starts in
+    // the start mode.
     void startExtentsPass() {
+        startAtOrigin();
+        ExpressionLines = 0;
+    }
+    void startToolPathPass(std::int16_t startMode) {
+        startAtOrigin();
+        IncFlag = startMode;
+    }
+
+private:
+    void startAtOrigin() {
         MotionMode = kMotionRapid;
         CannedCode = kNoCycle;
         Plane = kPlaneXY;
         CurX = CurY = CurZ = 0.0;
-    }
-    // The tool-path pass starts in the start mode.
-    void startToolPathPass(std::int16_t startMode) {
-        startExtentsPass();
-        IncFlag = startMode;
-        ExpressionLines = 0;
     }
 };
 

@@ -74,16 +74,17 @@ void RouteDriver::RouteDsp_Sub(bool trace) {
     engine_.surface.Cls();
     host_.SetStatusText("描画中...");
 
-    bool drawn = false;
+    bool complete = false;  // not stopped by the user
     if (extentsLoop(std::move(text))) {
         HideProgress(host_);
+        complete = true;
         if (FitView(engine_)) {
             Kukaku_Dsp(engine_);
-            drawn = drawLoop(trace);
+            complete = drawLoop(trace);
         }
     }
     endOfRun(savedPicture);
-    if (drawn && engine_.nc.ExpressionLines > 0)
+    if (complete && engine_.nc.ExpressionLines > 0)
         host_.SetStatusText(ExpressionLinesStatusText(engine_.nc.ExpressionLines));
 }
 

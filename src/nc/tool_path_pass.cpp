@@ -223,11 +223,8 @@ void LineRouteDspStandard_Sub(PlotEngine& engine, std::string_view text) {
     ApplyToolPathCodes(line, st);
     ApplyPlaneCodes(line, st);
     // Where an expression would take the tool cannot be known: the line
-    // keeps the position and is counted for the user.
-    if (line.hasExpression()) {
-        ++st.ExpressionLines;
-        return;
-    }
+    // keeps the position (the extents pass has counted it).
+    if (line.hasExpression()) return;
     const ToolPathPlan plan = planToolPath<true>(engine, line);
     commitToolPath(engine, plan);
     st.CurZ = plan.endZ;

@@ -163,16 +163,23 @@ TEST(StandardToolPath, RepeatsDrillStepByStepInIncrementalMode) {
 TEST(StandardToolPath, ExpressionLinesKeepThePositionAndAreCounted) {
     EngineFixture f;
     unitScale(f);
-    f.engine.nc.startToolPathPass(0);
     draw(f, {"G1 X10", "G0 X[#1/2.] Y3", "G1 Y#2", "Y5"});
     const auto& dl = f.engine.displayList;
     ASSERT_EQ(dl.lines.size(), 2u);
     // The rapid of the left-out line still takes effect.
     EXPECT_EQ(dl.lines[1].ColorIndex, kFeedColor);
     EXPECT_EQ(dl.lines[1].X1, 10);
-    EXPECT_EQ(f.engine.nc.ExpressionLines, 2);
-    f.engine.nc.startToolPathPass(0);
-    EXPECT_EQ(f.engine.nc.ExpressionLines, 0);
+
+    // The extents pass counts them, also when nothing at all can be drawn.
+    EngineFixture e;
+    e.engine.nc.startExtentsPass();
+    extents(e, {"G0 X[#1/2.] Y[3]", "G1 Y#2", "Y5"});
+    EXPECT_EQ(e.engine.nc.ExpressionLines, 2);
+    EXPECT_EQ(e.engine.nc.CurY, 5);
+    e.engine.nc.startToolPathPass(0);
+    EXPECT_EQ(e.engine.nc.ExpressionLines, 2);
+    e.engine.nc.startExtentsPass();
+    EXPECT_EQ(e.engine.nc.ExpressionLines, 0);
 }
 
 TEST(StandardToolPath, ArcsOutsideTheXYPlaneAreTheirProjection) {
