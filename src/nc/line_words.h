@@ -51,6 +51,8 @@ public:
     std::string_view text() const { return text_; }
     bool has(char capital) const { return first_[index(capital)] != kAbsent; }
     bool hasG(GCode code) const { return (gcodes_ >> static_cast<unsigned>(code)) & 1u; }
+    // The G-codes of the line, one bit each at the position of its GCode.
+    std::uint32_t gcodes() const { return gcodes_; }
     // Value of the first word of that letter (0 when no digit follows);
     // raises ArithmeticFault when the number does not fit a double.
     double word(char capital) const;

@@ -27,6 +27,22 @@ int gcodeBit(double value) {
     return -1;
 }
 
+// The value of a G word written as a whole number of up to three digits,
+// the way nearly every program writes it, without the number rule's full
+// work; -1 for any other form, which the rule reads.
+int simpleValue(std::string_view text, std::size_t i) {
+    int value = 0;
+    int digits = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        if (++digits > 3) return -1;
+        value = value * 10 + (text[i] - '0');
+    }
+    if (digits == 0) return -1;
+    while (i < text.size() && isBlank(text[i])) ++i;
+    if (i < text.size() && ((text[i] >= '0' && text[i] <= '9') || text[i] == '.')) return -1;
+    return value;
+}
+
 // Where the line's letters, parentheses and semicolons stand among the 16
 // characters from `p` (at most `count` of them), one bit each.
 unsigned interesting(const char* p, std::size_t count) {
@@ -72,7 +88,9 @@ NcLine ReadStandardLine(std::string_view text) {
             std::uint32_t& first = line.first_[static_cast<std::size_t>(NcLine::index(capital))];
             if (first == NcLine::kAbsent) first = static_cast<std::uint32_t>(p);
             if (capital == 'G') {
-                const NumberReading value = ParseWordNumber(text.substr(q));
+                const int simple = simpleValue(text, q);
+                const NumberReading value = simple >= 0 ? NumberReading{static_cast<double>(simple), false}
+                                                        : ParseWordNumber(text.substr(q));
                 const int bit = value.overflow ? -1 : gcodeBit(value.value);
                 if (bit >= 0) line.gcodes_ |= 1u << bit;
             }

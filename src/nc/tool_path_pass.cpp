@@ -35,7 +35,7 @@ struct ToolPathPlan {
     double holeU = 0, holeV = 0, holeRadius = 0;
     // An arc outside the XY plane, seen on the XY view: feeds from (x1, y1)
     // through these surface points.
-    PlanePoint projected[3] = {};
+    PlanePoint projected[3];  // the first projectedCount are set
     int projectedCount = 0;
     double endX = 0, endY = 0, endZ = 0;
 };
@@ -165,26 +165,45 @@ private:
     PlotView& p_;
 };
 
+// The standard reading's own drawings, kept out of the common path.
+
+// A repeated cycle: its move in equal steps, a hole after each. The steps lie
+// between the move's ends, so they fit the surface as the ends do.
+[[gnu::noinline]] void commitRepeats(PrimitiveSink& draw, const ToolPathPlan& plan) {
+    const int n = plan.repeats;
+    const auto step = [n](int k, double from, double to) {
+        return k == 0 ? from : k == n ? to : from + (to - from) * k / n;
+    };
+    for (int k = 1; k <= n; ++k) {
+        const double u = step(k, plan.x1, plan.x2);
+        const double v = step(k, plan.y1, plan.y2);
+        draw.line(step(k - 1, plan.x1, plan.x2), step(k - 1, plan.y1, plan.y2), u, v, kRapidColor, kDotted);
+        draw.circle(u, v, plan.holeRadius, kHoleColor, 0, 0);
+    }
+}
+
+// An arc outside the XY plane: feeds through its projected points.
+[[gnu::noinline]] void commitProjection(PrimitiveSink& draw, const ToolPathPlan& plan) {
+    PlanePoint from{plan.x1, plan.y1};
+    for (int k = 0; k < plan.projectedCount; ++k) {
+        const PlanePoint to = plan.projected[k];
+        draw.line(from.x, from.y, to.x, to.y, kFeedColor, kSolid);
+        from = to;
+    }
+    draw.marker(from.x, from.y);
+}
+
 // Draws the plan and moves the tool. Every value was checked while planning,
 // so nothing here can fail.
 void commitToolPath(PlotEngine& engine, const ToolPathPlan& plan) {
     PrimitiveSink draw(engine);
     if (plan.holeInPlace) draw.circle(plan.holeU, plan.holeV, plan.holeRadius, kHoleColor, 0, 0);
     if (plan.move) {
-        if (plan.dotted) {
-            // The steps of a repeated cycle lie between the move's ends, so
-            // they fit the surface as the ends do.
-            const int n = plan.repeats;
-            const auto step = [&plan, n](int k, double from, double to) {
-                return k == 0 ? from : k == n ? to : from + (to - from) * k / n;
-            };
-            for (int k = 1; k <= n; ++k) {
-                const double u = step(k, plan.x1, plan.x2);
-                const double v = step(k, plan.y1, plan.y2);
-                draw.line(step(k - 1, plan.x1, plan.x2), step(k - 1, plan.y1, plan.y2), u, v, kRapidColor,
-                          kDotted);
-                if (plan.holeAtEnd) draw.circle(u, v, plan.holeRadius, kHoleColor, 0, 0);
-            }
+        if (plan.repeats > 1) {
+            commitRepeats(draw, plan);
+        } else if (plan.dotted) {
+            draw.line(plan.x1, plan.y1, plan.x2, plan.y2, kRapidColor, kDotted);
+            if (plan.holeAtEnd) draw.circle(plan.x2, plan.y2, plan.holeRadius, kHoleColor, 0, 0);
         } else {
             draw.line(plan.x1, plan.y1, plan.x2, plan.y2, kFeedColor, kSolid);
         }
@@ -194,13 +213,7 @@ void commitToolPath(PlotEngine& engine, const ToolPathPlan& plan) {
         draw.circle(plan.cx, plan.cy, plan.radius, kFeedColor, plan.start, plan.end);
         draw.marker(plan.arcEndU, plan.arcEndV);
     }
-    PlanePoint from{plan.x1, plan.y1};
-    for (int k = 0; k < plan.projectedCount; ++k) {
-        const PlanePoint to = plan.projected[k];
-        draw.line(from.x, from.y, to.x, to.y, kFeedColor, kSolid);
-        from = to;
-    }
-    if (plan.projectedCount > 0) draw.marker(from.x, from.y);
+    if (plan.projectedCount > 0) commitProjection(draw, plan);
     engine.nc.CurX = plan.endX;
     engine.nc.CurY = plan.endY;
 }

@@ -111,6 +111,11 @@ TEST(StandardToolPath, ShortCodesLowerCaseAndModalPrecedence) {
     EXPECT_EQ(f.engine.nc.CannedCode, 81);
     draw(f, {"G91 G90"});
     EXPECT_EQ(f.engine.nc.IncFlag, kIncremental);
+    // Of two cycles the later of the table wins, in both readings.
+    draw(f, {"G89 G81"});
+    EXPECT_EQ(f.engine.nc.CannedCode, 89);
+    LineRouteDsp_Sub(f.engine, "G82 G81 G00");
+    EXPECT_EQ(f.engine.nc.CannedCode, 82);
 }
 
 TEST(StandardToolPath, CyclesDrawNoArcAndG80RestoresTheMotion) {
