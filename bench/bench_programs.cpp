@@ -2,8 +2,7 @@
 
 #include "base/guarded.h"
 #include "base/records.h"
-#include "nc/extents_pass.h"
-#include "nc/tool_path_pass.h"
+#include "nc/reading_passes.h"
 #include "nc/view_fit.h"
 #include "program_generator.h"
 #include "view/recording_surface.h"
@@ -32,11 +31,11 @@ bool RunBothPasses(PlotEngine& engine, const std::string& text) {
     NcModalState& nc = engine.nc;
     engine.view.resetExtents();
     nc = NcModalState{};
-    eachRecord(text, engine, LineMaxMinGet_Sub);
+    eachRecord(text, engine, ExtentsPassFor(engine.settings.StandardReading));
     if (!FitView(engine)) return false;
     nc = NcModalState{};
     engine.displayList.clear();
-    eachRecord(text, engine, LineRouteDsp_Sub);
+    eachRecord(text, engine, ToolPathPassFor(engine.settings.StandardReading));
     return true;
 }
 

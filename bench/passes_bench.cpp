@@ -37,6 +37,18 @@ void BM_Passes1M(benchmark::State& state) {
 }
 BENCHMARK(BM_Passes1M)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+// The same program in the standard word reading.
+void BM_PassesStandard1M(benchmark::State& state) {
+    const std::string& text = MillionLineProgram();
+    PassRig rig;
+    rig.engine.settings.StandardReading = true;
+    for (auto _ : state) benchmark::DoNotOptimize(RunBothPasses(rig.engine, text));
+    state.counters["lines"] = static_cast<double>(kBenchLines);
+    state.counters["drawn"] = static_cast<double>(rig.surface.lineCalls() + rig.surface.circleCalls()) /
+                              static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_PassesStandard1M)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
 // The load's text pipeline as the window runs it: both passes plus the
 // editor text built record by record.
 void BM_PlotLoadedText1M(benchmark::State& state) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,7 @@
 #include "nc/number_rule.h"
 #include "nc/plot_engine.h"
 #include "nc/program_plot.h"
+#include "nc/standard_words.h"
 #include "view/recording_surface.h"
 
 namespace orca::fuzz {
@@ -55,7 +57,9 @@ void NumberAndWords(const std::uint8_t* data, std::size_t size) {
     }
 }
 
-void WholeProgramPasses(const std::uint8_t* data, std::size_t size) {
+namespace {
+
+void programPasses(const std::uint8_t* data, std::size_t size, bool standardReading) {
     if (size == 0) return;
     // The first byte picks the start mode, grid and window; the rest is the program.
     const std::uint8_t options = data[0];
@@ -66,6 +70,7 @@ void WholeProgramPasses(const std::uint8_t* data, std::size_t size) {
     surface.setWindow({0, 0, (options & 2) ? 18000.0f : 1.0f, (options & 4) ? 12000.0f : 3.0e9f});
     engine.settings.IncFlagDefault = engine.nc.IncFlag = options & 1;
     engine.settings.HouganWidth = static_cast<std::int16_t>((options >> 3) - 4);
+    engine.settings.StandardReading = standardReading;
     const std::string text = PlotLoadedText(engine, asText(data + 1, size - 1));
     require(text.size() >= size - 1, "editor text keeps every record");
 
@@ -82,6 +87,39 @@ void WholeProgramPasses(const std::uint8_t* data, std::size_t size) {
                     std::isfinite(c.StartAngle) && std::isfinite(c.EndAngle),
                 "circle item");
     }
+    require(engine.nc.ExpressionLines >= 0 && (standardReading || engine.nc.ExpressionLines == 0),
+            "expression lines counted by the standard reading only");
+}
+
+// A word's value, or nothing when it does not fit a double.
+std::optional<double> wordOf(const NcLine& line, char letter) {
+    return Guarded([&] { return line.word(letter); });
+}
+
+}  // namespace
+
+void WholeProgramPasses(const std::uint8_t* data, std::size_t size) { programPasses(data, size, false); }
+
+void StandardWords(const std::uint8_t* data, std::size_t size) {
+    const std::string text(asText(data, size));
+    const NcLine line = ReadStandardLine(text);
+    // What follows a ";" is never read, so it cannot change a word.
+    const std::string commented = text + ";X1 Y2 G1 (";
+    const NcLine same = ReadStandardLine(commented);
+    require(line.hasExpression() == same.hasExpression(), "comment keeps the expression mark");
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        require(line.has(letter) == same.has(letter), "comment keeps the words");
+        if (!line.has(letter)) continue;
+        const std::optional<double> v = wordOf(line, letter);
+        require(!v || std::isfinite(*v), "word value is finite");
+        const std::optional<double> w = wordOf(same, letter);
+        require(v.has_value() == w.has_value() && (!v || *v == *w), "comment keeps the values");
+    }
+    for (int code = 0; code <= static_cast<int>(GCode::G19); ++code) {
+        require(line.hasG(static_cast<GCode>(code)) == same.hasG(static_cast<GCode>(code)),
+                "comment keeps G-codes");
+    }
+    programPasses(data, size, true);
 }
 
 }  // namespace orca::fuzz

@@ -20,6 +20,7 @@ inline void require(bool ok, const char* what) {
 
 void NumberAndWords(const std::uint8_t* data, std::size_t size);
 void WholeProgramPasses(const std::uint8_t* data, std::size_t size);
+void StandardWords(const std::uint8_t* data, std::size_t size);
 void SettingsReader(const std::uint8_t* data, std::size_t size);
 void ReadingAndDecoding(const std::uint8_t* data, std::size_t size);
 

@@ -14,7 +14,7 @@ sh scripts/install-deps.sh
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORCA_FUZZ=ON \
     -DORCA_BUILD_APP=OFF -DORCA_BUILD_TESTS=OFF -DORCA_BUILD_BENCH=OFF >/dev/null
-cmake --build build-fuzz -j "$(nproc)" --target number_words_fuzzer program_passes_fuzzer \
+cmake --build build-fuzz -j "$(nproc)" --target number_words_fuzzer program_passes_fuzzer standard_words_fuzzer \
     settings_reader_fuzzer reading_decoding_fuzzer
 
 SEEDS=build-fuzz/seeds
@@ -42,6 +42,7 @@ run() {
 [ -n "$ORCA_FUZZ_ONLY" ] && { run "$ORCA_FUZZ_ONLY" "$SEEDS/${ORCA_FUZZ_SEEDS:-programs}"; exit 0; }
 run number_words "$SEEDS/programs"
 run program_passes "$SEEDS/programs"
+run standard_words "$SEEDS/programs"
 run settings_reader "$SEEDS/settings"
 run reading_decoding "$SEEDS/programs"
 echo "fuzzing: no failing input"

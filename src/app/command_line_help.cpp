@@ -7,8 +7,9 @@ namespace orca {
 std::string UsageText(std::string_view settingsFile) {
     return R"(Usage: orca-nc-editor [QT-OPTION]... [FILE]
   or:  orca-nc-editor --render FILE OUT.png [--size WxH] [--inc] [--grid PITCH]
+                            [--standard] [--hole R]
   or:  orca-nc-editor --dump FILE [--window WxH] [--inc] [--grid PITCH]
-                       [--dump-lines]
+                            [--standard] [--hole R] [--dump-lines]
 Edit an NC part program (G-code) and plot its tool path.
 
 Without --render or --dump the window opens, with FILE loaded when one is
@@ -27,6 +28,10 @@ Headless commands (no window, no display needed):
                          drew it
   --inc                  read FILE as incremental (G91) whatever it says
   --grid PITCH           draw the grid, its lines PITCH apart (1 to 32767)
+  --standard             read words the standard way: G0-G3, either case,
+                         ';' comments, expressions left out (the window's
+                         drawing setting; without it, this program's own way)
+  --hole R               draw drilled holes with radius R (default 3)
   --                     what follows are file names, even those beginning '-'
 
   -h, --help             display this help and exit

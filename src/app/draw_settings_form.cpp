@@ -1,6 +1,7 @@
 #include "app/draw_settings_form.h"
 
 #include <cctype>
+#include <cstdio>
 
 #include "nc/number_rule.h"
 
@@ -60,7 +61,37 @@ InitDspChoice InitDspLoad(const DrawSettings& settings, const NcModalState& nc) 
     choice.inc = nc.IncFlag != kAbsolute;
     choice.houganAri = settings.HouganFlag;
     choice.houganWidthText = std::to_string(settings.HouganWidth);
+    choice.holeRadiusText = HoleRadiusText(settings.HoleRadius);
+    choice.standardReading = settings.StandardReading;
     return choice;
+}
+
+std::optional<double> HoleRadiusFromText(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    std::string_view rest = text;
+    const std::size_t whole = Digits(rest, 10);
+    std::size_t decimals = 0;
+    if (Consume(rest, '.')) decimals = Digits(rest, 10);
+    if (!rest.empty() || whole + decimals == 0 || decimals > 3 || whole > 5) return std::nullopt;
+    const double radius = ParseNumber(text).value;
+    if (!(radius > 0)) return std::nullopt;
+    return radius;
+}
+
+std::string HoleRadiusText(double radius) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.3f", radius);
+    std::string text = buffer;
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    return text;
+}
+
+const char* InitDspRefusal(const InitDspChoice& choice) {
+    if (!HouganWidthFromText(choice.houganAri, choice.houganWidthText)) return kHouganWidthMessage;
+    if (!HoleRadiusFromText(choice.holeRadiusText)) return kHoleRadiusMessage;
+    return nullptr;
 }
 
 std::optional<std::int16_t> HouganWidthFromText(bool houganAri, std::string_view text) {
@@ -71,12 +102,13 @@ std::optional<std::int16_t> HouganWidthFromText(bool houganAri, std::string_view
 }
 
 bool InitDspOk(const InitDspChoice& choice, DrawSettings& settings, NcModalState& nc,
-               const HouganWriter& save) {
-    const std::optional<std::int16_t> width = HouganWidthFromText(choice.houganAri, choice.houganWidthText);
-    if (!width) return false;
+               const DrawSettingsWriter& save) {
+    if (InitDspRefusal(choice) != nullptr) return false;
     settings.HouganFlag = choice.houganAri;
-    settings.HouganWidth = *width;
-    save(settings.HouganFlag, settings.HouganWidth);
+    settings.HouganWidth = *HouganWidthFromText(choice.houganAri, choice.houganWidthText);
+    settings.HoleRadius = *HoleRadiusFromText(choice.holeRadiusText);
+    settings.StandardReading = choice.standardReading;
+    save(settings);
     settings.TraceSpeed = choice.speed;
     const std::int16_t inc = choice.inc ? kIncremental : kAbsolute;
     nc.IncFlag = inc;

@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cstdint>
 
+#include "app/draw_settings_form.h"
+
 namespace orca {
 namespace {
 
@@ -58,6 +60,12 @@ public:
                 o_.incremental = true;
             } else if (a == "--dump-lines" && !render) {
                 o_.dumpLines = true;
+            } else if (a == "--standard") {
+                o_.standardReading = true;
+            } else if (a == "--hole") {
+                const std::optional<double> radius = value(i) ? HoleRadiusFromText(args_[i]) : std::nullopt;
+                if (!radius) fail("--hole needs a radius above 0 with at most 3 decimals (e.g. 0.125)");
+                o_.holeRadius = radius.value_or(o_.holeRadius);
             } else if (a == (render ? "--size" : "--window")) {
                 const int maxSide = render ? kMaxImageSide : kMaxWindowSide;
                 if (!value(i) || !readSize(args_[i], maxSide, o_.width, o_.height)) {

@@ -7,8 +7,8 @@
 namespace orca {
 
 // The command line of the headless commands:
-//   --render FILE OUT.png [--size WxH] [--inc] [--grid PITCH]
-//   --dump FILE [--window WxH] [--inc] [--grid PITCH] [--dump-lines]
+//   --render FILE OUT.png [--size WxH] [--inc] [--grid PITCH] [--standard] [--hole R]
+//   --dump FILE [--window WxH] [--inc] [--grid PITCH] [--standard] [--hole R] [--dump-lines]
 struct HeadlessOptions {
     enum class Command { None, Render, Dump };
 
@@ -20,7 +20,9 @@ struct HeadlessOptions {
     bool incremental = false;
     std::optional<int> gridPitch;  // grid drawn only when given
     bool dumpLines = false;        // --dump: each item's editor line as a last field
-    std::string error;             // one line saying what is wrong, empty when usable
+    bool standardReading = false;
+    double holeRadius = 3.0;
+    std::string error;  // one line saying what is wrong, empty when usable
 };
 
 inline constexpr int kRenderDefaultWidth = 1200;

@@ -96,6 +96,16 @@ struct GridSetting {
 GridSetting HouganRead_Sub(const SettingsFile& settings);
 bool HouganWrite_Sub(SettingsFile& settings, const GridSetting& grid);
 
+// The hole marker's radius: section "HOUGAN", key "HOLE"; 3 when missing or
+// not a radius the drawing-settings dialog accepts.
+double HoleRadiusRead(const SettingsFile& settings);
+bool HoleRadiusWrite(SettingsFile& settings, double radius);
+
+// The word reading: section "READING", key "STANDARD", "1" for the standard
+// reading, "0" (the default) for this program's own.
+bool StandardReadingRead(const SettingsFile& settings);
+bool StandardReadingWrite(SettingsFile& settings, bool standard);
+
 // The main window's state: 0 normal, 1 minimised, 2 maximised (the default).
 // Any other number is read as stored; the window decides what it means.
 int WindowStateRead(const SettingsFile& settings);

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/draw_settings_form.h"
 #include "app/settings_file.h"
 
 namespace orca {
@@ -10,6 +11,8 @@ constexpr std::string_view kWindow = "WINDOW";
 constexpr std::string_view kHistory = "HISTORY";
 constexpr std::string_view kFont = "FONT";
 constexpr std::string_view kHougan = "HOUGAN";
+constexpr std::string_view kReading = "READING";
+constexpr double kDefaultHoleRadius = 3.0;
 constexpr std::size_t kHistorySize = 5;
 
 // "01" to "05".
@@ -53,6 +56,23 @@ GridSetting HouganRead_Sub(const SettingsFile& settings) {
 bool HouganWrite_Sub(SettingsFile& settings, const GridSetting& grid) {
     return settings.writeEntries(
         kHougan, {{"FLAG", std::string(SettingsBoolText(grid.flag))}, {"WIDTH", std::to_string(grid.width)}});
+}
+
+double HoleRadiusRead(const SettingsFile& settings) {
+    const std::string text = settings.readString(kHougan, "HOLE", "");
+    return HoleRadiusFromText(text).value_or(kDefaultHoleRadius);
+}
+
+bool HoleRadiusWrite(SettingsFile& settings, double radius) {
+    return settings.writeString(kHougan, "HOLE", HoleRadiusText(radius));
+}
+
+bool StandardReadingRead(const SettingsFile& settings) {
+    return settings.readInt(kReading, "STANDARD", 0) == 1;
+}
+
+bool StandardReadingWrite(SettingsFile& settings, bool standard) {
+    return settings.writeInt(kReading, "STANDARD", standard ? 1 : 0);
 }
 
 int WindowStateRead(const SettingsFile& settings) { return settings.readInt(kWindow, "STATE", 2); }

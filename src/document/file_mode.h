@@ -8,7 +8,8 @@ namespace orca {
 class TextCodec;
 
 // The coordinate mode of a program file's bytes as AbsIncModeInText finds it
-// in the decoded text, decoding only the records searched.
-std::int16_t AbsIncModeInBytes(std::string_view bytes, const TextCodec& codec);
+// in the decoded text, decoding only the records searched, in the word
+// reading given.
+std::int16_t AbsIncModeInBytes(std::string_view bytes, const TextCodec& codec, bool standardReading = false);
 
 }  // namespace orca

@@ -1,8 +1,12 @@
 #include "nc/extents_pass.h"
 
+#include "base/guarded.h"
 #include "nc/arc_words.h"
 #include "nc/line_words.h"
+#include "nc/modal_codes.h"
 #include "nc/plot_engine.h"
+#include "nc/standard_moves.h"
+#include "nc/standard_words.h"
 
 namespace orca {
 namespace {
@@ -10,9 +14,10 @@ namespace {
 // The points one line reaches (MISSING_VALUE stands for a coordinate the
 // line does not give) and where the tool ends.
 struct ExtentsPlan {
-    PlanePoint reached[2];
+    PlanePoint reached[3];
     int reachedCount = 0;
     PlanePoint end;
+    double endZ = 0;
 };
 
 void widen(ViewState& v, PlanePoint p) {
@@ -26,9 +31,43 @@ void widen(ViewState& v, PlanePoint p) {
     }
 }
 
+// The standard reading's own moves: a cycle (its positioning, repeated in
+// incremental mode) and an arc outside the XY plane. False for any other move.
+bool planStandardExtents(const NcLine& line, const NcModalState& st, MessageSink& messages,
+                         ExtentsPlan& plan) {
+    plan.endZ = ZPosGet(line, st);
+    if (st.cycleActive()) {
+        plan.endZ = st.CurZ;
+        if (!line.has('X') && !line.has('Y')) {
+            plan.end = {st.CurX, st.CurY};
+            return true;
+        }
+        if (st.incremental()) {
+            const double n = CycleRepeats(line);
+            const double dx = line.has('X') ? line.word('X') : 0.0;
+            const double dy = line.has('Y') ? line.word('Y') : 0.0;
+            plan.end = {checked(st.CurX + n * dx), checked(st.CurY + n * dy)};
+        } else {
+            plan.end = {XPosGet(line, st), YPosGet(line, st)};
+        }
+        plan.reached[plan.reachedCount++] = plan.end;
+        return true;
+    }
+    if (!st.arcMotion() || st.Plane == kPlaneXY) return false;
+    const ProjectedArc arc = ProjectedArcGet(line, st, messages);
+    for (int k = 0; k < arc.count; ++k) plan.reached[plan.reachedCount++] = arc.points[k];
+    plan.end = arc.points[arc.count - 1];
+    plan.endZ = arc.endZ;
+    return true;
+}
+
 // Raises ArithmeticFault, with nothing changed, when the line's arithmetic fails.
+template <bool kStandard>
 ExtentsPlan planExtents(const NcLine& line, const NcModalState& st, MessageSink& messages) {
     ExtentsPlan plan;
+    if constexpr (kStandard) {
+        if (planStandardExtents(line, st, messages, plan)) return plan;
+    }
     if (st.MotionMode == kMotionRapid || st.MotionMode == kMotionLinear) {
         const PlanePoint to{XValGet(line, st), YValGet(line, st)};
         plan.reached[plan.reachedCount++] = to;
@@ -54,6 +93,24 @@ void commitExtents(PlotEngine& engine, const ExtentsPlan& plan) {
 
 }  // namespace
 
+// The standard reading keeps the same modal codes as the tool-path pass, since
+// a cycle's positions are straight moves whatever the motion, and the planes.
+// A line whose words are expressions keeps the position and is counted for
+// the user.
+void LineMaxMinGetStandard_Sub(PlotEngine& engine, std::string_view text) {
+    NcModalState& st = engine.nc;
+    const NcLine line = ReadStandardLine(text);
+    ApplyToolPathCodes(line, st);
+    ApplyPlaneCodes(line, st);
+    if (line.hasExpression()) {
+        ++st.ExpressionLines;
+        return;
+    }
+    const ExtentsPlan plan = planExtents<true>(line, st, engine.messages);
+    commitExtents(engine, plan);
+    st.CurZ = plan.endZ;
+}
+
 void LineMaxMinGet_Sub(PlotEngine& engine, std::string_view text) {
     if (!text.empty() && text.front() == '(') return;
     NcModalState& st = engine.nc;
@@ -71,7 +128,7 @@ void LineMaxMinGet_Sub(PlotEngine& engine, std::string_view text) {
     if (line.hasG(GCode::G90)) st.IncFlag = kAbsolute;
     if (line.hasG(GCode::G91)) st.IncFlag = kIncremental;
 
-    commitExtents(engine, planExtents(line, st, engine.messages));
+    commitExtents(engine, planExtents<false>(line, st, engine.messages));
 }
 
 }  // namespace orca

@@ -10,5 +10,7 @@ struct PlotEngine;
 // advances the position; draws nothing. Raises ArithmeticFault when the
 // line's arithmetic fails (the caller abandons that line).
 void LineMaxMinGet_Sub(PlotEngine& engine, std::string_view line);
+// The same for the standard reading of the line.
+void LineMaxMinGetStandard_Sub(PlotEngine& engine, std::string_view line);
 
 }  // namespace orca

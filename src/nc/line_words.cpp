@@ -40,8 +40,11 @@ void NcLine::noteCapital(std::size_t i) {
     }
 }
 
-NcLine::NcLine(std::string_view text) : text_(text) {
+NcLine::NcLine(std::string_view text, NumberReader reader) : text_(text), readNumber_(reader) {
     first_.fill(kAbsent);
+}
+
+NcLine::NcLine(std::string_view text) : NcLine(text, ReadNumber) {
     const std::size_t n = text.size();
     std::size_t i = 0;
 #if defined(__SSE2__)
@@ -74,7 +77,7 @@ double NcLine::word(char capital) const {
     const std::uint32_t bit = 1u << k;
     if (!(valueRead_ & bit)) {
         value_[static_cast<std::size_t>(k)] =
-            ReadNumber(text_.substr(first_[static_cast<std::size_t>(k)] + 1));
+            readNumber_(text_.substr(first_[static_cast<std::size_t>(k)] + 1));
         valueRead_ |= bit;
     }
     return value_[static_cast<std::size_t>(k)];

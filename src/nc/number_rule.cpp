@@ -57,7 +57,7 @@ struct DecimalScan {
     bool anyDigit = false;
 };
 
-template <bool kKeepText>
+template <bool kKeepText, bool kExponent>
 DecimalScan scanDecimal(std::string_view text, std::size_t i, char* digits) {
     DecimalScan d;
     bool seenPoint = false;
@@ -83,7 +83,7 @@ DecimalScan scanDecimal(std::string_view text, std::size_t i, char* digits) {
             break;
         }
     }
-    if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+    if (kExponent && i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
         char c = peek(text, ++i);
         bool negative = false;
         if (c == '+' || c == '-') {
@@ -117,12 +117,13 @@ NumberReading convertDigits(const char* digits, const DecimalScan& d) {
     return {value, false};
 }
 
-}  // namespace
-
-NumberReading ParseNumber(std::string_view text) {
+// kWholeRule: the rule as a whole, with exponents and &H/&O numbers; without
+// it, words are letters and numbers only, so a letter always ends a number.
+template <bool kWholeRule>
+NumberReading parseNumber(std::string_view text) {
     std::size_t i = 0;
     char c = peek(text, i);
-    if (c == '&' && i + 1 < text.size()) {
+    if (kWholeRule && c == '&' && i + 1 < text.size()) {
         std::size_t j = i + 1;
         const char kind = peek(text, j);
         if (kind == 'H' || kind == 'h') return readRadixInteger(text, j + 1, 16);
@@ -156,8 +157,8 @@ NumberReading ParseNumber(std::string_view text) {
         }
         // Blanks may stand inside a number, so what follows them decides.
         const char next = j < n ? peek(text, j) : '\0';
-        const bool plain = count <= 15 && (next < '0' || next > '9') && next != '.' && next != 'E' &&
-                           next != 'e' && next != 'D' && next != 'd';
+        const bool plain = count <= 15 && (next < '0' || next > '9') && next != '.' &&
+                           (!kWholeRule || (next != 'E' && next != 'e' && next != 'D' && next != 'd'));
         if (plain) {
             if (count == 0 || mantissa == 0) return {};
             const double m = static_cast<double>(mantissa);
@@ -166,7 +167,7 @@ NumberReading ParseNumber(std::string_view text) {
         }
     }
 
-    const DecimalScan d = scanDecimal<false>(text, i, nullptr);
+    const DecimalScan d = scanDecimal<false, kWholeRule>(text, i, nullptr);
     if (!d.anyDigit || d.kept == 0) return {};
 
     NumberReading r;
@@ -176,7 +177,7 @@ NumberReading ParseNumber(std::string_view text) {
         r.value = d.exponent10 >= 0 ? m * kExactPowers[d.exponent10] : m / kExactPowers[-d.exponent10];
     } else {
         char digits[kMaxKeptDigits];
-        r = convertDigits(digits, scanDecimal<true>(text, i, digits));
+        r = convertDigits(digits, scanDecimal<true, kWholeRule>(text, i, digits));
         if (r.overflow) return r;
     }
     if (!std::isfinite(r.value)) return {0.0, true};
@@ -184,8 +185,20 @@ NumberReading ParseNumber(std::string_view text) {
     return r;
 }
 
+}  // namespace
+
+NumberReading ParseNumber(std::string_view text) { return parseNumber<true>(text); }
+
+NumberReading ParseWordNumber(std::string_view text) { return parseNumber<false>(text); }
+
 double ReadNumber(std::string_view text) {
     const NumberReading r = ParseNumber(text);
+    if (r.overflow) throw ArithmeticFault{};
+    return r.value;
+}
+
+double ReadWordNumber(std::string_view text) {
+    const NumberReading r = ParseWordNumber(text);
     if (r.overflow) throw ArithmeticFault{};
     return r.value;
 }

@@ -18,9 +18,15 @@ struct NumberReading {
 // cannot continue the number and never fails on bad text.
 NumberReading ParseNumber(std::string_view text);
 
-// The same, for the interpreter: a number that does not fit a double raises
+// The number of a word in the standard reading: the same without exponents
+// and without &H/&O, so the next letter always starts the next word
+// ("Y5.D01" is Y5. and D01).
+NumberReading ParseWordNumber(std::string_view text);
+
+// Both, for the interpreter: a number that does not fit a double raises
 // ArithmeticFault, which abandons the record being read.
 double ReadNumber(std::string_view text);
+double ReadWordNumber(std::string_view text);
 
 // A number-rule value as a 16-bit signed integer (halves to even); false when
 // the text holds a number that does not fit.

@@ -1,10 +1,8 @@
 #include "nc/program_plot.h"
 
 #include "base/records.h"
-#include "nc/extents_pass.h"
-#include "nc/line_pass.h"
 #include "nc/plot_engine.h"
-#include "nc/tool_path_pass.h"
+#include "nc/reading_passes.h"
 #include "nc/view_fit.h"
 #include "view/grid.h"
 
@@ -44,8 +42,9 @@ std::string PlotLoadedText(PlotEngine& engine, std::string_view text, const Load
     engine.nc.startExtentsPass();
     engine.surface.Cls();
 
+    const LinePass extents = ExtentsPassFor(engine.settings.StandardReading);
     const bool extentsDone = ForEachRecordUntilCancelled(
-        text, cancel, [&engine](std::string_view record) { RunLine(LineMaxMinGet_Sub, engine, record); });
+        text, cancel, [&engine, extents](std::string_view record) { RunLine(extents, engine, record); });
     if (!extentsDone) return {};
 
     const bool draws = FitView(engine);
@@ -53,6 +52,7 @@ std::string PlotLoadedText(PlotEngine& engine, std::string_view text, const Load
     engine.nc.startToolPathPass(engine.settings.IncFlagDefault);
     engine.displayList.clear();
 
+    const LinePass toolPath = ToolPathPassFor(engine.settings.StandardReading);
     std::string editorText;
     editorText.reserve(text.size() + text.size() / 16 + 2);
     // Every record becomes one editor line.
@@ -61,7 +61,7 @@ std::string PlotLoadedText(PlotEngine& engine, std::string_view text, const Load
         editorText.append(record);
         editorText.append("\r\n");
         ++engine.lineNumber;
-        if (draws) RunLine(LineRouteDsp_Sub, engine, record);
+        if (draws) RunLine(toolPath, engine, record);
         if (progress) progress(editorText.size());
     });
     return editorText;

@@ -5,10 +5,8 @@
 #include <utility>
 
 #include "nc/crlf_lines.h"
-#include "nc/extents_pass.h"
-#include "nc/line_pass.h"
 #include "nc/plot_engine.h"
-#include "nc/tool_path_pass.h"
+#include "nc/reading_passes.h"
 #include "nc/view_fit.h"
 #include "view/grid.h"
 
@@ -53,6 +51,11 @@ std::string CaretLineStatusText(std::int64_t lineIndex) {
     return text;
 }
 
+std::string ExpressionLinesStatusText(std::int64_t lines) {
+    if (lines <= 0) return {};
+    return "式・変数を含む " + std::to_string(lines) + " 行は描画していません";
+}
+
 void RouteDriver::RouteDsp_Sub(bool trace) {
     const int savedPicture = host_.TraceButtonPicture();
     host_.SetTraceButtonPicture(kStopPicture);
@@ -71,14 +74,18 @@ void RouteDriver::RouteDsp_Sub(bool trace) {
     engine_.surface.Cls();
     host_.SetStatusText("描画中...");
 
+    bool complete = false;  // not stopped by the user
     if (extentsLoop(std::move(text))) {
         HideProgress(host_);
+        complete = true;
         if (FitView(engine_)) {
             Kukaku_Dsp(engine_);
-            drawLoop(trace);
+            complete = drawLoop(trace);
         }
     }
     endOfRun(savedPicture);
+    if (complete && engine_.nc.ExpressionLines > 0)
+        host_.SetStatusText(ExpressionLinesStatusText(engine_.nc.ExpressionLines));
 }
 
 bool RouteDriver::extentsLoop(std::string text) {
@@ -95,8 +102,9 @@ bool RouteDriver::extentsLoop(std::string text) {
     std::int64_t charsBefore = 0;
     std::int64_t lineNumber = 0;
     std::string_view line;
+    const LinePass extents = ExtentsPassFor(engine_.settings.StandardReading);
     while (lines.next(line)) {
-        RunLine(LineMaxMinGet_Sub, engine_, line);
+        RunLine(extents, engine_, line);
         const auto lineChars = static_cast<std::int64_t>(singleBytes ? line.size() : Utf8CharCount(line));
         progress.set(charsBefore + lineChars - 1);  // 1-based position of the closing CR
         charsBefore += lineChars;
@@ -106,7 +114,7 @@ bool RouteDriver::extentsLoop(std::string text) {
     return true;
 }
 
-void RouteDriver::drawLoop(bool trace) {
+bool RouteDriver::drawLoop(bool trace) {
     engine_.nc.startToolPathPass(engine_.settings.IncFlagDefault);
     // The text is read again: the user may have edited it while events ran.
     CrLfLines lines(host_.EditorText());
@@ -117,6 +125,7 @@ void RouteDriver::drawLoop(bool trace) {
     // line here, so its line numbers can run ahead of the counter.
     std::int32_t editorLine = 1;
     std::string_view line;
+    const LinePass toolPath = ToolPathPassFor(engine_.settings.StandardReading);
     while (lines.next(line)) {
         const std::string_view shown = line.substr(0, line.size() - 2);
         if (trace) {
@@ -127,13 +136,14 @@ void RouteDriver::drawLoop(bool trace) {
             host_.DoEvents();
         }
         const double t0 = trace ? host_.MonotonicSeconds() : 0.0;
-        if (drawBusy_ == 0) return;
+        if (drawBusy_ == 0) return false;
         engine_.lineNumber = editorLine;
-        RunLine(LineRouteDsp_Sub, engine_, line);
+        RunLine(toolPath, engine_, line);
         editorLine += 1 + static_cast<std::int32_t>(std::count_if(
                               shown.begin(), shown.end(), [](char c) { return c == '\r' || c == '\n'; }));
         if (trace) tracePause(t0);
     }
+    return true;
 }
 
 void RouteDriver::tracePause(double t0) {

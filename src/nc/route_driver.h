@@ -49,6 +49,12 @@ inline constexpr const char* kStopCaption = "中断";
 // The status text for the caret's zero-based line index: " 12行".
 std::string CaretLineStatusText(std::int64_t lineIndex);
 
+// What the status bar's right end shows while a program is read the standard way.
+inline constexpr const char* kStandardReadingMark = "標準";
+// The status text after a drawing that left lines out because their words
+// were expressions or variables; empty when it left none out.
+std::string ExpressionLinesStatusText(std::int64_t lines);
+
 // Redraws or traces the editor's program. A request made while a run is
 // active stops that run instead of starting another.
 class RouteDriver {
@@ -65,7 +71,8 @@ public:
 
 private:
     bool extentsLoop(std::string text);
-    void drawLoop(bool trace);
+    // True when every line was drawn, false when the run was stopped.
+    bool drawLoop(bool trace);
     void tracePause(double t0);
     void endOfRun(int savedPicture);
 

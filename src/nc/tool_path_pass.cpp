@@ -5,7 +5,10 @@
 #include "geometry/angles.h"
 #include "nc/arc_words.h"
 #include "nc/line_words.h"
+#include "nc/modal_codes.h"
 #include "nc/plot_engine.h"
+#include "nc/standard_moves.h"
+#include "nc/standard_words.h"
 #include "view/palette.h"
 #include "view/surface_mapping.h"
 
@@ -19,40 +22,24 @@ struct Mapping {
     double v(double y) const { return checked(height - (y - yMin) * scale); }
 };
 
-void applyGCodes(const NcLine& line, NcModalState& st) {
-    const auto motion = [&st](MotionModeValue mode) {
-        st.MotionMode = mode;
-        st.CannedCode = kNoCycle;
-    };
-    if (line.hasG(GCode::G00)) motion(kMotionRapid);
-    if (line.hasG(GCode::G01)) motion(kMotionLinear);
-    if (line.hasG(GCode::G02)) motion(kMotionClockwise);
-    if (line.hasG(GCode::G03)) motion(kMotionCounterClockwise);
-    if (line.hasG(GCode::G28)) motion(kMotionRapid);
-    for (int code = kFirstCycle; code <= kLastCycle; ++code) {
-        if (line.hasG(static_cast<GCode>(static_cast<int>(GCode::G81) + code - kFirstCycle))) {
-            st.CannedCode = static_cast<std::int16_t>(code);
-        }
-    }
-    if (line.hasG(GCode::G80)) st.CannedCode = kNoCycle;
-    if (line.hasG(GCode::G90)) st.IncFlag = kAbsolute;
-    if (line.hasG(GCode::G91)) st.IncFlag = kIncremental;
-}
-
 // What one line draws, in surface units, and where the tool ends, in
-// program units. A cycle line in arc mode has both a move and an arc.
-// Only the values its flags call for are set: planning runs for every line
-// of the program and leaves the rest alone.
+// program units. A cycle line in arc mode has both a move and an arc (in
+// the default reading).
 struct ToolPathPlan {
     bool holeInPlace = false;  // a cycle line without X or Y: a hole where the tool is
     bool move = false;         // a straight move (rapid, feed or cycle positioning)
     bool arc = false;
     bool dotted = false;  // the move is a rapid or a cycle's positioning
     bool holeAtEnd = false;
-    double x1, y1, x2, y2;                                // move
-    double cx, cy, radius, start, end, arcEndU, arcEndV;  // arc
-    double holeU, holeV, holeRadius;                      // hole
-    double endX, endY;
+    int repeats = 1;  // a repeated cycle: the move in as many equal steps, a hole after each
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    double cx = 0, cy = 0, radius = 0, start = 0, end = 0, arcEndU = 0, arcEndV = 0;
+    double holeU = 0, holeV = 0, holeRadius = 0;
+    // An arc outside the XY plane, seen on the XY view: feeds from (x1, y1)
+    // through these surface points.
+    PlanePoint projected[3];  // the first projectedCount are set
+    int projectedCount = 0;
+    double endX = 0, endY = 0, endZ = 0;
 };
 
 // The surface takes single precision: a value it cannot hold abandons the
@@ -65,6 +52,10 @@ double toRadians(double degrees) { return checked(degrees * kCirclePi / 180); }
 
 // Works out everything the line draws; raises ArithmeticFault, with nothing
 // changed, when its arithmetic fails or a value does not fit the surface.
+// The standard reading draws no arc while a cycle is active (its R is the
+// retract level), repeats a cycle's move in incremental mode and projects
+// arcs outside the XY plane.
+template <bool kStandard>
 ToolPathPlan planToolPath(PlotEngine& engine, const NcLine& line) {
     const NcModalState& st = engine.nc;
     const Mapping map{engine.view.XMin, engine.view.YMin, engine.view.PlotScale,
@@ -73,7 +64,8 @@ ToolPathPlan planToolPath(PlotEngine& engine, const NcLine& line) {
     ToolPathPlan plan;
     plan.endX = st.CurX;
     plan.endY = st.CurY;
-    const auto holeRadius = [&engine] { return checked(3 * engine.view.PlotScale); };
+    const auto holeRadius = [&engine] { return checked(engine.settings.HoleRadius * engine.view.PlotScale); };
+    if constexpr (kStandard) plan.endZ = cycle ? st.CurZ : ZPosGet(line, st);
 
     if (st.MotionMode == kMotionRapid || st.MotionMode == kMotionLinear || cycle) {
         const double x = XValGet(line, st);
@@ -95,6 +87,13 @@ ToolPathPlan planToolPath(PlotEngine& engine, const NcLine& line) {
         plan.y1 = map.v(st.CurY);
         plan.endX = x == MISSING_VALUE ? st.CurX : x;
         plan.endY = y == MISSING_VALUE ? st.CurY : y;
+        if constexpr (kStandard) {
+            if (cycle && st.incremental()) {
+                plan.repeats = CycleRepeats(line);
+                plan.endX = checked(st.CurX + plan.repeats * (x == MISSING_VALUE ? 0.0 : line.word('X')));
+                plan.endY = checked(st.CurY + plan.repeats * (y == MISSING_VALUE ? 0.0 : line.word('Y')));
+            }
+        }
         plan.x2 = map.u(plan.endX);
         plan.y2 = map.v(plan.endY);
         checkFitsSurface({plan.x1, plan.y1, plan.x2, plan.y2});
@@ -104,7 +103,20 @@ ToolPathPlan planToolPath(PlotEngine& engine, const NcLine& line) {
         }
     }
 
-    if (st.arcMotion()) {
+    if (kStandard && st.arcMotion() && !cycle && st.Plane != kPlaneXY) {
+        const ProjectedArc arc = ProjectedArcGet(line, st, engine.messages);
+        plan.x1 = map.u(st.CurX);
+        plan.y1 = map.v(st.CurY);
+        for (int k = 0; k < arc.count; ++k) {
+            plan.projected[k] = {map.u(arc.points[k].x), map.v(arc.points[k].y)};
+            toSurface(plan.projected[k].x);
+            toSurface(plan.projected[k].y);
+        }
+        plan.projectedCount = arc.count;
+        plan.endX = arc.points[arc.count - 1].x;
+        plan.endY = arc.points[arc.count - 1].y;
+        plan.endZ = arc.endZ;
+    } else if (st.arcMotion() && !(kStandard && cycle)) {
         const double x = XPosGet(line, st);
         const double y = YPosGet(line, st);
         const double r = RadiusGet(line, st);
@@ -162,13 +174,43 @@ private:
     std::int32_t lineNumber_;
 };
 
+// The standard reading's own drawings, kept out of the common path.
+
+// A repeated cycle: its move in equal steps, a hole after each. The steps lie
+// between the move's ends, so they fit the surface as the ends do.
+[[gnu::noinline]] void commitRepeats(PrimitiveSink& draw, const ToolPathPlan& plan) {
+    const int n = plan.repeats;
+    const auto step = [n](int k, double from, double to) {
+        return k == 0 ? from : k == n ? to : from + (to - from) * k / n;
+    };
+    for (int k = 1; k <= n; ++k) {
+        const double u = step(k, plan.x1, plan.x2);
+        const double v = step(k, plan.y1, plan.y2);
+        draw.line(step(k - 1, plan.x1, plan.x2), step(k - 1, plan.y1, plan.y2), u, v, kRapidColor, kDotted);
+        draw.circle(u, v, plan.holeRadius, kHoleColor, 0, 0);
+    }
+}
+
+// An arc outside the XY plane: feeds through its projected points.
+[[gnu::noinline]] void commitProjection(PrimitiveSink& draw, const ToolPathPlan& plan) {
+    PlanePoint from{plan.x1, plan.y1};
+    for (int k = 0; k < plan.projectedCount; ++k) {
+        const PlanePoint to = plan.projected[k];
+        draw.line(from.x, from.y, to.x, to.y, kFeedColor, kSolid);
+        from = to;
+    }
+    draw.marker(from.x, from.y);
+}
+
 // Draws the plan and moves the tool. Every value was checked while planning,
 // so nothing here can fail.
 void commitToolPath(PlotEngine& engine, const ToolPathPlan& plan) {
     PrimitiveSink draw(engine, engine.lineNumber);
     if (plan.holeInPlace) draw.circle(plan.holeU, plan.holeV, plan.holeRadius, kHoleColor, 0, 0);
     if (plan.move) {
-        if (plan.dotted) {
+        if (plan.repeats > 1) {
+            commitRepeats(draw, plan);
+        } else if (plan.dotted) {
             draw.line(plan.x1, plan.y1, plan.x2, plan.y2, kRapidColor, kDotted);
             if (plan.holeAtEnd) draw.circle(plan.x2, plan.y2, plan.holeRadius, kHoleColor, 0, 0);
         } else {
@@ -180,6 +222,7 @@ void commitToolPath(PlotEngine& engine, const ToolPathPlan& plan) {
         draw.circle(plan.cx, plan.cy, plan.radius, kFeedColor, plan.start, plan.end);
         draw.marker(plan.arcEndU, plan.arcEndV);
     }
+    if (plan.projectedCount > 0) commitProjection(draw, plan);
     engine.nc.CurX = plan.endX;
     engine.nc.CurY = plan.endY;
 }
@@ -191,8 +234,22 @@ void LineRouteDsp_Sub(PlotEngine& engine, std::string_view text) {
     engine.view.SurfaceHeight = roundedHeight(engine.surface);
     const NcLine line(WithoutComment(text));
     // The line's modal codes take effect even when its move then fails.
-    applyGCodes(line, engine.nc);
-    commitToolPath(engine, planToolPath(engine, line));
+    ApplyToolPathCodes(line, engine.nc);
+    commitToolPath(engine, planToolPath<false>(engine, line));
+}
+
+void LineRouteDspStandard_Sub(PlotEngine& engine, std::string_view text) {
+    engine.view.SurfaceHeight = roundedHeight(engine.surface);
+    const NcLine line = ReadStandardLine(text);
+    NcModalState& st = engine.nc;
+    ApplyToolPathCodes(line, st);
+    ApplyPlaneCodes(line, st);
+    // Where an expression would take the tool cannot be known: the line
+    // keeps the position (the extents pass has counted it).
+    if (line.hasExpression()) return;
+    const ToolPathPlan plan = planToolPath<true>(engine, line);
+    commitToolPath(engine, plan);
+    st.CurZ = plan.endZ;
 }
 
 }  // namespace orca

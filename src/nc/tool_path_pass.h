@@ -10,5 +10,7 @@ struct PlotEngine;
 // surface, records it in the display list and moves the tool marker. Raises
 // ArithmeticFault when the line's arithmetic fails (the caller abandons it).
 void LineRouteDsp_Sub(PlotEngine& engine, std::string_view line);
+// The same for the standard reading of the line.
+void LineRouteDspStandard_Sub(PlotEngine& engine, std::string_view line);
 
 }  // namespace orca

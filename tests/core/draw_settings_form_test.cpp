@@ -20,7 +20,9 @@ struct FormFixture {
 
     bool ok(bool houganAri, const std::string& width, std::int16_t speed = 2, bool inc = true) {
         const InitDspChoice choice{houganAri, width, speed, inc};
-        return InitDspOk(choice, settings, nc, [this](bool f, std::int16_t w) { saved.push_back({f, w}); });
+        return InitDspOk(choice, settings, nc, [this](const DrawSettings& s) {
+            saved.push_back({s.HouganFlag, s.HouganWidth});
+        });
     }
 };
 
@@ -96,4 +98,35 @@ TEST(InitDspLoad, ShowsTheModeTheLastPassEndedIn) {
 
     settings.HouganWidth = -5;
     EXPECT_EQ(InitDspLoad(settings, nc).houganWidthText, "-5");
+}
+
+TEST(InitDspOk, HoleRadiusIsAPositiveNumberWithAtMostThreeDecimals) {
+    for (const char* text : {"0", "0.000", "-1", "", "abc", "1.2345", "3mm", "1e2", "&H10", "123456", ". "}) {
+        FormFixture f;
+        InitDspChoice choice{true, "10", 5, false, text, true};
+        EXPECT_STREQ(InitDspRefusal(choice), kHoleRadiusMessage) << text;
+        EXPECT_FALSE(InitDspOk(choice, f.settings, f.nc, [](const DrawSettings&) { FAIL(); })) << text;
+        EXPECT_EQ(f.settings.HoleRadius, 3) << text;
+        EXPECT_FALSE(f.settings.StandardReading) << text;
+    }
+    // The spacing is checked first: its message comes first.
+    EXPECT_STREQ(InitDspRefusal({true, "0", 5, false, "0", false}), kHouganWidthMessage);
+
+    FormFixture f;
+    DrawSettings saved;
+    ASSERT_TRUE(InitDspOk({true, "10", 5, false, " 0.125 ", true}, f.settings, f.nc,
+                          [&saved](const DrawSettings& s) { saved = s; }));
+    EXPECT_EQ(f.settings.HoleRadius, 0.125);
+    EXPECT_TRUE(f.settings.StandardReading);
+    EXPECT_EQ(saved.HoleRadius, 0.125);
+    EXPECT_TRUE(saved.StandardReading);
+    const InitDspChoice shown = InitDspLoad(f.settings, f.nc);
+    EXPECT_EQ(shown.holeRadiusText, "0.125");
+    EXPECT_TRUE(shown.standardReading);
+
+    for (const double r : {3.0, 2.5, 99999.999, 0.001}) {
+        EXPECT_EQ(HoleRadiusFromText(HoleRadiusText(r)), r) << r;
+    }
+    EXPECT_EQ(HoleRadiusText(3), "3");
+    EXPECT_EQ(HoleRadiusText(2.5), "2.5");
 }

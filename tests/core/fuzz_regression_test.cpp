@@ -18,3 +18,9 @@ TEST(FuzzRegressions, WholeProgramPasses) {
     EXPECT_FALSE(inputs.empty());
     for (const std::string& in : inputs) WholeProgramPasses(Bytes(in), in.size());
 }
+
+TEST(FuzzRegressions, StandardWords) {
+    const auto inputs = RegressionInputs("standard_words");
+    EXPECT_FALSE(inputs.empty());
+    for (const std::string& in : inputs) StandardWords(Bytes(in), in.size());
+}

@@ -116,3 +116,25 @@ TEST(HeadlessOptions, BadCommandLinesSayWhatIsWrong) {
 
 }  // namespace
 }  // namespace orca
+
+namespace orca {
+
+TEST(HeadlessOptions, StandardReadingAndHoleRadius) {
+    const HeadlessOptions plain = ParseHeadlessOptions({"--dump", "a.nc"});
+    EXPECT_FALSE(plain.standardReading);
+    EXPECT_EQ(plain.holeRadius, 3);
+    const HeadlessOptions o =
+        ParseHeadlessOptions({"--render", "a.nc", "--hole", "0.125", "b.png", "--standard"});
+    EXPECT_TRUE(o.error.empty()) << o.error;
+    EXPECT_TRUE(o.standardReading);
+    EXPECT_EQ(o.holeRadius, 0.125);
+    EXPECT_EQ(o.out, "b.png");
+    for (const char* bad : {"0", "-1", "1.2345", "x"}) {
+        EXPECT_NE(ParseHeadlessOptions({"--dump", "a.nc", "--hole", bad}).error.find("--hole"),
+                  std::string::npos)
+            << bad;
+    }
+    EXPECT_FALSE(ParseHeadlessOptions({"--dump", "a.nc", "--hole"}).error.empty());
+}
+
+}  // namespace orca

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +22,9 @@ struct InitDspFixture {
     NcModalState nc;
     test::ScriptedDialogs dialogs;
     std::vector<std::pair<bool, std::int16_t>> saved;
-    HouganWriter save = [this](bool flag, std::int16_t width) { saved.emplace_back(flag, width); };
+    DrawSettingsWriter save = [this](const DrawSettings& s) {
+        saved.emplace_back(s.HouganFlag, s.HouganWidth);
+    };
 };
 
 }  // namespace
@@ -114,4 +117,38 @@ TEST(InitDspDialog, OkStoresEverythingAndCancelNothing) {
     EXPECT_EQ(c.settings.HouganWidth, 100);
     EXPECT_EQ(c.settings.TraceSpeed, 5);
     EXPECT_EQ(c.nc.IncFlag, 0);
+}
+
+TEST(InitDspDialog, HoleRadiusAndReadingSitBelowTheGridAndAreRefusedOrStored) {
+    InitDspFixture f;
+    f.settings.HoleRadius = 0.125;
+    f.settings.StandardReading = true;
+    InitDspDialog d(f.settings, f.nc, f.save, f.dialogs);
+    EXPECT_EQ(d.txtHoleRadius()->text(), "0.125");
+    EXPECT_TRUE(d.chkStandard()->isChecked());
+    EXPECT_EQ(d.chkStandard()->text(), "一般的なＮＣ書式で読む（G0～G3、小文字、;コメント）");
+    QStringList labels;
+    for (const QLabel* l : d.findChildren<QLabel*>()) labels << l->text();
+    EXPECT_TRUE(labels.contains("穴の半径："));
+    // Below the grid group, above the coordinate system.
+    d.adjustSize();
+    const auto groups = d.findChildren<QGroupBox*>();
+    EXPECT_GT(d.chkStandard()->geometry().top(), groups[0]->geometry().bottom());
+    EXPECT_LT(d.chkStandard()->geometry().bottom(), groups[1]->geometry().top());
+
+    d.txtHoleRadius()->setText("0.1234");
+    d.chkStandard()->setChecked(false);
+    d.cmdOk()->click();
+    ASSERT_EQ(f.dialogs.messages().size(), 1u);
+    EXPECT_EQ(f.dialogs.messages()[0].text, "０より大きい穴の半径（小数以下３桁まで）を入れて下さい");
+    EXPECT_EQ(f.dialogs.messages()[0].title, "描画設定");
+    EXPECT_TRUE(f.saved.empty());
+    EXPECT_TRUE(f.settings.StandardReading);
+
+    d.txtHoleRadius()->setText("1.5");
+    d.cmdOk()->click();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(f.settings.HoleRadius, 1.5);
+    EXPECT_FALSE(f.settings.StandardReading);
+    EXPECT_EQ(f.saved.size(), 1u);
 }

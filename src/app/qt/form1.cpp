@@ -66,6 +66,9 @@ Form1::Form1(SettingsFile settings, UserDialogs& dialogs, QWidget* parent)
     statusBar()->setObjectName("stsBar1");
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(stsBar1_, 1);
+    stsReading_ = new QLabel(this);
+    stsReading_->setObjectName("stsReading");
+    statusBar()->addPermanentWidget(stsReading_);
 
     progressWidget_ = new QProgressBar(this);
     progressWidget_->setObjectName("ProgressBar1");

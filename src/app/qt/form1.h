@@ -111,6 +111,8 @@ public slots:
 
     void richCode_OLEDragDrop(const QStringList& files);
     void lineDspToStatusBar_Sub();
+    // The right end of the status bar names the word reading of the program shown.
+    void showReading();
     void Layout_Sub();
     void HistoryRead_Sub();
 
@@ -212,6 +214,7 @@ private:
     std::array<QAction*, 10> toolbarButtons_{};
     QLabel* stsBar1_ = nullptr;
     QLabel* stsCoords_ = nullptr;
+    QLabel* stsReading_ = nullptr;  // "標準" while a program is read the standard way
     QProgressBar* progressWidget_ = nullptr;
     std::unique_ptr<ProgressControl> progress_;
     QMenu* mnuFile_ = nullptr;

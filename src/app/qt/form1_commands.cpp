@@ -65,10 +65,19 @@ void Form1::mnuViewScaleDown_Click() {
 
 void Form1::mnuDspInit_Click() {
     if (refusedDuringLoad([this] { mnuDspInit_Click(); })) return;
-    const HouganWriter save = [this](bool flag, std::int16_t width) {
-        HouganWrite_Sub(settings_, {flag, width});
+    const DrawSettingsWriter save = [this](const DrawSettings& s) {
+        HouganWrite_Sub(settings_, {s.HouganFlag, s.HouganWidth});
+        HoleRadiusWrite(settings_, s.HoleRadius);
+        StandardReadingWrite(settings_, s.StandardReading);
     };
+    const DrawSettings before = engine_.settings;
     ShowInitDsp(engine_.settings, engine_.nc, save, dialogs_, this);
+    // Another reading or hole size shows at once on the program drawn.
+    if (engine_.settings.StandardReading != before.StandardReading ||
+        engine_.settings.HoleRadius != before.HoleRadius) {
+        commands().driver.RouteDsp_Sub(false);
+    }
+    showReading();
 }
 
 void Form1::panCommand(PanDirection direction) {

@@ -76,7 +76,8 @@ private:
 };
 
 std::optional<std::int16_t> Form1::decideMode(const ProgramBytes& file, bool recentEntry) {
-    const std::int16_t detected = file.ok() ? AbsIncModeInBytes(file.bytes, codec_) : -1;
+    const std::int16_t detected =
+        file.ok() ? AbsIncModeInBytes(file.bytes, codec_, engine_.settings.StandardReading) : -1;
     if (detected >= 0) return detected;
     const std::string question = std::string(kModeQuestion) + (recentEntry ? "\r\n" : "");
     switch (dialogs_.message(question, MsgIcon::Question, MsgButtons::YesNoCancel)) {
@@ -185,6 +186,7 @@ std::optional<FileEncoding> Form1::FileTextDsp_Sub(const std::string& path, std:
         progress_->setValue(0);
     }
     lineDspToStatusBar_Sub();
+    if (engine_.nc.ExpressionLines > 0) setStatusText(ExpressionLinesStatusText(engine_.nc.ExpressionLines));
     return FileEncoding{loaded.encoding, loaded.utf8Repaired};
 }
 

@@ -1,4 +1,5 @@
 #include <QFontInfo>
+#include <QLabel>
 
 #include "app/qt/about_box.h"
 #include "app/qt/form1.h"
@@ -26,7 +27,15 @@ void Form1::mnuEditDelete_Click() {
     richCode_->deleteForward();
 }
 
-void Form1::lineDspToStatusBar_Sub() { setStatusText(CaretLineStatusText(richCode_->caretLine())); }
+void Form1::lineDspToStatusBar_Sub() {
+    setStatusText(CaretLineStatusText(richCode_->caretLine()));
+    showReading();
+}
+
+void Form1::showReading() {
+    const bool shown = engine_.settings.StandardReading && !richCode_->empty();
+    stsReading_->setText(shown ? QString::fromUtf8(kStandardReadingMark) : QString());
+}
 
 void Form1::mnuFont_Click() {
     // A stored face name may stand for another installed face ("MS ゴシック"

@@ -52,6 +52,8 @@ void Form1::startUp(const std::vector<std::string>& args) {
     const GridSetting grid = HouganRead_Sub(settings_);
     engine_.settings.HouganFlag = grid.flag;
     engine_.settings.HouganWidth = grid.width;
+    engine_.settings.HoleRadius = HoleRadiusRead(settings_);
+    engine_.settings.StandardReading = StandardReadingRead(settings_);
     engine_.view.SurfaceHeight =
         static_cast<std::int32_t>(std::nearbyint(engine_.surface.window().ScaleHeight));
 

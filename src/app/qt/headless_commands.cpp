@@ -22,6 +22,7 @@
 #include "document/program_loading.h"
 #include "document/qt/cp932_codec.h"
 #include "nc/plot_engine.h"
+#include "nc/route_driver.h"
 #include "nc/view_fit.h"
 #include "view/recording_surface.h"
 #include "view/tool_marker.h"
@@ -52,13 +53,20 @@ std::optional<LoadStatus> loadForCommand(PlotEngine& engine, const HeadlessOptio
         return std::nullopt;
     }
     const QtTextCodec codec;
-    const std::int16_t mode = o.incremental || AbsIncModeInBytes(file.bytes, codec) == 1 ? 1 : 0;
+    engine.settings.StandardReading = o.standardReading;
+    engine.settings.HoleRadius = o.holeRadius;
+    const std::int16_t mode =
+        o.incremental || AbsIncModeInBytes(file.bytes, codec, o.standardReading) == 1 ? 1 : 0;
     engine.nc.IncFlag = mode;
     engine.settings.IncFlagDefault = mode;
     engine.settings.HouganFlag = o.gridPitch.has_value();
     if (o.gridPitch) engine.settings.HouganWidth = static_cast<std::int16_t>(*o.gridPitch);
     ResetWindow(engine, windowWidth, windowHeight);
-    return LoadProgramBytes(engine, std::move(file.bytes), codec).status;
+    const LoadStatus status = LoadProgramBytes(engine, std::move(file.bytes), codec).status;
+    // What the window's status bar would say about the lines left out.
+    if (engine.nc.ExpressionLines > 0)
+        engine.messages.showMessage(ExpressionLinesStatusText(engine.nc.ExpressionLines));
+    return status;
 }
 
 int runRender(const HeadlessOptions& o, MessageSink& sink) {

@@ -1,5 +1,6 @@
 #include "app/qt/init_dsp_dialog.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,7 +26,7 @@ W* named(W* widget, const char* name) {
 
 }  // namespace
 
-InitDspDialog::InitDspDialog(DrawSettings& settings, NcModalState& nc, HouganWriter save,
+InitDspDialog::InitDspDialog(DrawSettings& settings, NcModalState& nc, DrawSettingsWriter save,
                              UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent),
       settings_(settings),
@@ -35,6 +36,8 @@ InitDspDialog::InitDspDialog(DrawSettings& settings, NcModalState& nc, HouganWri
       optHouganAri_(named(new QRadioButton("作図する"), "optHouganAri")),
       optHouganNashi_(named(new QRadioButton("作図しない"), "optHouganNashi")),
       txtHouganWidth_(named(new QLineEdit, "txtHouganWidth")),
+      txtHoleRadius_(named(new QLineEdit, "txtHoleRadius")),
+      chkStandard_(named(new QCheckBox(kStandardReadingCaption), "chkStandard")),
       optAbs_(named(new QRadioButton("ＡＢＳ"), "optAbs")),
       optInc_(named(new QRadioButton("ＩＮＣ"), "optInc")),
       sldSpeed_(named(new QSlider(Qt::Horizontal), "sldSpeed")),
@@ -52,6 +55,7 @@ InitDspDialog::InitDspDialog(DrawSettings& settings, NcModalState& nc, HouganWri
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(gridGroup());
+    layout->addLayout(readingRows());
     layout->addWidget(coordinateGroup());
     layout->addWidget(traceGroup());
     layout->addLayout(buttons);
@@ -75,6 +79,18 @@ QWidget* InitDspDialog::gridGroup() {
     width->addWidget(new QLabel("mm"));
     layout->addLayout(width, 1, 0, 1, 2);
     return group;
+}
+
+// How the program is read and its holes drawn, below the grid controls.
+QLayout* InitDspDialog::readingRows() {
+    auto* rows = new QVBoxLayout;
+    auto* hole = new QHBoxLayout;
+    hole->addWidget(new QLabel("穴の半径："));
+    hole->addWidget(txtHoleRadius_);
+    hole->addStretch();
+    rows->addLayout(hole);
+    rows->addWidget(chkStandard_);
+    return rows;
 }
 
 QWidget* InitDspDialog::coordinateGroup() {
@@ -105,20 +121,26 @@ void InitDspDialog::load() {
     (c.inc ? optInc_ : optAbs_)->setChecked(true);
     (c.houganAri ? optHouganAri_ : optHouganNashi_)->setChecked(true);
     txtHouganWidth_->setText(QString::fromStdString(c.houganWidthText));
+    txtHoleRadius_->setText(QString::fromStdString(c.holeRadiusText));
+    chkStandard_->setChecked(c.standardReading);
 }
 
 void InitDspDialog::cmdOk_Click() {
-    const InitDspChoice choice{optHouganAri_->isChecked(), txtHouganWidth_->text().toStdString(),
-                               static_cast<std::int16_t>(sldSpeed_->value()), optInc_->isChecked()};
+    const InitDspChoice choice{optHouganAri_->isChecked(),
+                               txtHouganWidth_->text().toStdString(),
+                               static_cast<std::int16_t>(sldSpeed_->value()),
+                               optInc_->isChecked(),
+                               txtHoleRadius_->text().toStdString(),
+                               chkStandard_->isChecked()};
     if (!InitDspOk(choice, settings_, nc_, save_)) {
-        dialogs_.message(kHouganWidthMessage, MsgIcon::Exclamation, MsgButtons::Ok, kInitDspCaption);
+        dialogs_.message(InitDspRefusal(choice), MsgIcon::Exclamation, MsgButtons::Ok, kInitDspCaption);
         return;
     }
     accept();
 }
 
-void ShowInitDsp(DrawSettings& settings, NcModalState& nc, const HouganWriter& save, UserDialogs& dialogs,
-                 QWidget* parent) {
+void ShowInitDsp(DrawSettings& settings, NcModalState& nc, const DrawSettingsWriter& save,
+                 UserDialogs& dialogs, QWidget* parent) {
     InitDspDialog dialog(settings, nc, save, dialogs, parent);
     dialogs.runModal(dialog);
 }

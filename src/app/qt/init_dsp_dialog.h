@@ -4,6 +4,7 @@
 
 #include "app/draw_settings_form.h"
 
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -13,19 +14,22 @@ namespace orca {
 
 class UserDialogs;
 
-// frmInitDsp "描画設定": the grid, the coordinate system a drawing starts in
-// and the trace speed. OK stores them (the grid also in the settings file);
+// frmInitDsp "描画設定": the grid, the hole size, the word reading, the
+// coordinate system a drawing starts in and the trace speed. OK stores them
+// (all but the coordinate system and the speed also in the settings file);
 // any other way out stores nothing.
 class InitDspDialog : public QDialog {
     Q_OBJECT
 
 public:
-    InitDspDialog(DrawSettings& settings, NcModalState& nc, HouganWriter save, UserDialogs& dialogs,
+    InitDspDialog(DrawSettings& settings, NcModalState& nc, DrawSettingsWriter save, UserDialogs& dialogs,
                   QWidget* parent = nullptr);
 
     QRadioButton* optHouganAri() const { return optHouganAri_; }
     QRadioButton* optHouganNashi() const { return optHouganNashi_; }
     QLineEdit* txtHouganWidth() const { return txtHouganWidth_; }
+    QLineEdit* txtHoleRadius() const { return txtHoleRadius_; }
+    QCheckBox* chkStandard() const { return chkStandard_; }
     QRadioButton* optAbs() const { return optAbs_; }
     QRadioButton* optInc() const { return optInc_; }
     QSlider* sldSpeed() const { return sldSpeed_; }
@@ -34,6 +38,7 @@ public:
 
 private:
     QWidget* gridGroup();
+    QLayout* readingRows();
     QWidget* coordinateGroup();
     QWidget* traceGroup();
     void load();
@@ -41,12 +46,14 @@ private:
 
     DrawSettings& settings_;
     NcModalState& nc_;
-    HouganWriter save_;
+    DrawSettingsWriter save_;
     UserDialogs& dialogs_;
 
     QRadioButton* optHouganAri_;
     QRadioButton* optHouganNashi_;
     QLineEdit* txtHouganWidth_;
+    QLineEdit* txtHoleRadius_;
+    QCheckBox* chkStandard_;
     QRadioButton* optAbs_;
     QRadioButton* optInc_;
     QSlider* sldSpeed_;
@@ -55,7 +62,7 @@ private:
 };
 
 // mnuDspInit_Click: shows the dialog modally; nothing is redrawn.
-void ShowInitDsp(DrawSettings& settings, NcModalState& nc, const HouganWriter& save, UserDialogs& dialogs,
-                 QWidget* parent);
+void ShowInitDsp(DrawSettings& settings, NcModalState& nc, const DrawSettingsWriter& save,
+                 UserDialogs& dialogs, QWidget* parent);
 
 }  // namespace orca

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "nc/extents_pass.h"
+#include "nc/line_pass.h"
+#include "nc/tool_path_pass.h"
+
+namespace orca {
+
+// The passes of the word reading the drawing settings choose, picked once
+// per pass so that no line pays for the choice.
+inline LinePass ExtentsPassFor(bool standardReading) {
+    return standardReading ? LineMaxMinGetStandard_Sub : LineMaxMinGet_Sub;
+}
+inline LinePass ToolPathPassFor(bool standardReading) {
+    return standardReading ? LineRouteDspStandard_Sub : LineRouteDsp_Sub;
+}
+
+}  // namespace orca
