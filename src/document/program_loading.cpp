@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <thread>
+#include <utility>
 
 #include "document/program_file.h"
 #include "document/text_lines.h"
@@ -91,12 +93,15 @@ LoadedProgram LoadProgramBytes(PlotEngine& engine, std::string bytes, const Text
     LoadedProgram loaded;
     if (bytes.empty()) return loaded;
     loaded.encoding = DetectEncoding(bytes);
-    const std::string text = codec.decode(bytes, loaded.encoding, &loaded.utf8Repaired);
-    const std::uint64_t fileBytes = bytes.size();
-    // The passes need only the text: the bytes go before the editor text grows.
-    std::string().swap(bytes);
-    if (callbacks.started) callbacks.started(fileBytes);
-    loaded.text = PlotLoadedText(engine, text, callbacks.progress, callbacks.cancel);
+    const std::string text = codec.decodeOwned(std::move(bytes), loaded.encoding, &loaded.utf8Repaired);
+    if (callbacks.started) callbacks.started(text.size());
+    // The editor text needs nothing of the passes: the two share the cores.
+    std::jthread editorText;
+    if (callbacks.editorText) {
+        editorText = std::jthread(
+            [&] { static_cast<void>(BuildEditorText(text, callbacks.editorText, callbacks.cancel)); });
+    }
+    static_cast<void>(PlotLoadedProgram(engine, text, callbacks.progress, callbacks.cancel));
     loaded.status = LoadStatus::Loaded;
     return loaded;
 }
