@@ -6,6 +6,7 @@
 #include <thread>
 #include <utility>
 
+#include "base/huge_pages.h"
 #include "document/program_file.h"
 #include "document/text_lines.h"
 #include "nc/plot_engine.h"
@@ -54,8 +55,10 @@ void readFitting(ProgramFile& file, const ReadLimits& limits, ProgramBytes& resu
     const std::size_t ceiling = static_cast<std::size_t>(most) + 1;
     // Room for the whole file at once, so the bytes are never copied to grow;
     // it is read in chunks all the same, to notice a cancel request soon.
-    if (file.sizeHint() > 0)
+    if (file.sizeHint() > 0) {
         bytes.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(file.sizeHint() + 1, ceiling)));
+        AdviseHugePages(bytes.data(), bytes.capacity());
+    }
     while (!file.atEnd() && !Cancelled(limits.cancel)) {
         std::size_t next = kChunk;
         if (bytes.capacity() > bytes.size()) next = std::min(next, bytes.capacity() - bytes.size());

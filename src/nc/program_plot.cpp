@@ -48,14 +48,18 @@ bool PlotLoadedProgram(PlotEngine& engine, std::string_view text, const LoadProg
     engine.surface.Cls();
 
     const LinePass extents = ExtentsPassFor(engine.settings.StandardReading);
-    const bool extentsDone = ForEachRecordUntilCancelled(
-        text, cancel, [&engine, extents](std::string_view record) { RunLine(extents, engine, record); });
+    std::size_t records = 0;
+    const bool extentsDone = ForEachRecordUntilCancelled(text, cancel, [&](std::string_view record) {
+        ++records;
+        RunLine(extents, engine, record);
+    });
     if (!extentsDone) return false;
 
     const bool draws = FitView(engine);
     if (draws) Kukaku_Dsp(engine);
     engine.nc.startToolPathPass(engine.settings.IncFlagDefault);
     engine.displayList.clear();
+    if (draws && engine.keepDisplayList) engine.displayList.reserveFor(records);
 
     const LinePass toolPath = ToolPathPassFor(engine.settings.StandardReading);
     // Every record is one editor line.

@@ -150,8 +150,9 @@ public:
 
     void line(double x1, double y1, double x2, double y2, int color, std::int16_t style) {
         drawStyledLine(p_.surface, toSurface(x1), toSurface(y1), toSurface(x2), toSurface(y2), color, style);
-        p_.displayList.lines.push_back(
-            {x1, y1, x2, y2, static_cast<std::int16_t>(color), style, lineNumber_});
+        if (p_.keepDisplayList)
+            p_.displayList.lines.push_back(
+                {x1, y1, x2, y2, static_cast<std::int16_t>(color), style, lineNumber_});
     }
 
     void circle(double x, double y, double r, int color, double start, double end) {
@@ -160,8 +161,9 @@ public:
         s.setDrawStyle(kSolid);
         s.Circle(toSurface(x), toSurface(y), toSurface(r), color, toSurface(start), toSurface(end));
         s.setDrawStyle(saved);
-        p_.displayList.circles.push_back(
-            {x, y, r, static_cast<std::int16_t>(color), start, end, kSolid, lineNumber_});
+        if (p_.keepDisplayList)
+            p_.displayList.circles.push_back(
+                {x, y, r, static_cast<std::int16_t>(color), start, end, kSolid, lineNumber_});
     }
 
     void marker(double x, double y) {
