@@ -96,7 +96,9 @@ LoadedProgram LoadProgramBytes(PlotEngine& engine, std::string bytes, const Text
     LoadedProgram loaded;
     if (bytes.empty()) return loaded;
     loaded.encoding = DetectEncoding(bytes);
-    const std::string text = codec.decodeOwned(std::move(bytes), loaded.encoding, &loaded.utf8Repaired);
+    const std::string text =
+        codec.decodeOwned(std::move(bytes), loaded.encoding, &loaded.utf8Repaired, callbacks.cancel);
+    if (Cancelled(callbacks.cancel)) return loaded;
     if (callbacks.started) callbacks.started(text.size());
     // The editor text needs nothing of the passes: the two share the cores.
     std::jthread editorText;

@@ -1,5 +1,7 @@
 #include "document/text_encoding.h"
 
+#include <algorithm>
+
 #include "base/records.h"
 #include "document/utf8.h"
 
@@ -50,23 +52,50 @@ TextEncoding DetectEncoding(std::string_view bytes, bool complete) {
 
 std::string TextCodec::decode(std::string_view bytes, TextEncoding encoding, bool* utf8Repaired) const {
     if (utf8Repaired) *utf8Repaired = false;
-    if (encoding == TextEncoding::Cp932) return decodeCp932(bytes);
-    if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
+    if (encoding == TextEncoding::Cp932 && IsAscii(bytes)) return std::string(bytes);
     std::string out;
+    if (encoding == TextEncoding::Cp932) {
+        out.reserve(bytes.size() + bytes.size() / 2);
+        appendDecodedCp932(bytes, out);
+        return out;
+    }
+    if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
     out.reserve(bytes.size());
     const bool repaired = AppendUtf8Repaired(bytes, out);
     if (utf8Repaired) *utf8Repaired = repaired;
     return out;
 }
 
-std::string TextCodec::decodeOwned(std::string bytes, TextEncoding encoding, bool* utf8Repaired) const {
-    const bool unchanged =
-        encoding == TextEncoding::Cp932
-            ? IsAscii(bytes)
-            : encoding == TextEncoding::Utf8 && !bytes.starts_with(kUtf8Bom) && CheckUtf8(bytes).valid;
-    if (!unchanged) return decode(bytes, encoding, utf8Repaired);
+std::string TextCodec::decodeOwned(std::string bytes, TextEncoding encoding, bool* utf8Repaired,
+                                   const CancelFlag* cancel) const {
     if (utf8Repaired) *utf8Repaired = false;
-    return bytes;
+    if (encoding == TextEncoding::Cp932
+            ? IsAscii(bytes)
+            : encoding == TextEncoding::Utf8 && !bytes.starts_with(kUtf8Bom) && CheckUtf8(bytes).valid) {
+        return bytes;
+    }
+    std::string_view rest(bytes);
+    const bool cp932 = encoding == TextEncoding::Cp932;
+    if (!cp932 && rest.starts_with(kUtf8Bom)) rest.remove_prefix(kUtf8Bom.size());
+    std::string out;
+    out.reserve(cp932 ? rest.size() + rest.size() / 2 : rest.size());
+    bool repaired = false;
+    // Pieces end after a line end, which no character of either encoding
+    // holds as one of its bytes, so they decode as the whole would.
+    constexpr std::size_t kPiece = 4 << 20;
+    while (!rest.empty() && !Cancelled(cancel)) {
+        std::size_t end = FindLineEnd(rest, std::min(kPiece, rest.size()));
+        end = std::min(end + 1, rest.size());
+        const std::string_view piece = rest.substr(0, end);
+        if (cp932) {
+            appendDecodedCp932(piece, out);
+        } else {
+            repaired = AppendUtf8Repaired(piece, out) || repaired;
+        }
+        rest.remove_prefix(end);
+    }
+    if (utf8Repaired) *utf8Repaired = repaired;
+    return out;
 }
 
 EncodeResult TextCodec::encode(std::string_view utf8, TextEncoding encoding) const {
@@ -81,10 +110,7 @@ EncodeResult TextCodec::encode(std::string_view utf8, TextEncoding encoding) con
     return {std::string(utf8), {}};
 }
 
-std::string TextCodec::decodeCp932(std::string_view bytes) const {
-    if (IsAscii(bytes)) return std::string(bytes);
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 2);
+void TextCodec::appendDecodedCp932(std::string_view bytes, std::string& out) const {
     std::size_t i = 0;
     while (i < bytes.size()) {
         const std::size_t ascii = AsciiSpan(bytes.substr(i));
@@ -100,7 +126,6 @@ std::string TextCodec::decodeCp932(std::string_view bytes) const {
             ++i;
         }
     }
-    return out;
 }
 
 EncodeResult TextCodec::encodeCp932(std::string_view utf8) const {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/cancel_flag.h"
+
 namespace orca {
 
 // How a program file's bytes are written; kept from the load for the save.
@@ -49,8 +51,11 @@ public:
     std::string decode(std::string_view bytes, TextEncoding encoding, bool* utf8Repaired = nullptr) const;
     // The same text, taking `bytes` over as it when they decode to themselves
     // (ASCII, or UTF-8 without a mark that needs no repair): a big file's
-    // text then costs no second copy.
-    std::string decodeOwned(std::string bytes, TextEncoding encoding, bool* utf8Repaired = nullptr) const;
+    // text then costs no second copy. Other bytes are decoded a few
+    // megabytes at a time, the cancel request looked at in between; once
+    // seen, what is returned is to be thrown away.
+    std::string decodeOwned(std::string bytes, TextEncoding encoding, bool* utf8Repaired = nullptr,
+                            const CancelFlag* cancel = nullptr) const;
     // Writes a byte-order mark for Utf8Bom. Fails, writing nothing, at the
     // first character CP932 cannot represent.
     EncodeResult encode(std::string_view utf8, TextEncoding encoding) const;
@@ -65,7 +70,7 @@ protected:
     virtual bool encodeCp932Run(std::string_view run, std::string& out) const = 0;
 
 private:
-    std::string decodeCp932(std::string_view bytes) const;
+    void appendDecodedCp932(std::string_view bytes, std::string& out) const;
     EncodeResult encodeCp932(std::string_view utf8) const;
     Unrepresentable firstUnrepresentable(std::string_view utf8, std::size_t runStart,
                                          std::size_t runEnd) const;

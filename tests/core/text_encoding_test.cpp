@@ -126,6 +126,33 @@ TEST(TextCodecDecode, TakingTheBytesOverGivesTheSameText) {
     }
 }
 
+// Big texts are decoded in pieces: the same text as at once, whatever falls
+// at a piece's edge (a mark, a lead byte, a bad byte, a CR LF), and a cancel
+// request ends it.
+TEST(TextCodecDecode, BigTextsDecodeInPiecesAsAWhole) {
+    const TinyCp932 codec;
+    std::string cp932;
+    std::string utf8 = std::string(kUtf8Bom);
+    for (int i = 0; cp932.size() < (9 << 20); ++i) {
+        cp932 += i % 7 == 0 ? "(\x82\xA0\xB1)G01 X1.\r\n" : i % 7 == 1 ? "\x82\n" : "G01 X2.\r";
+        utf8 += i % 5 == 0   ? std::string(kUtf8Bom) + "(\xE3\x81\x82)\r\n"
+                : i % 5 == 1 ? "\xFF\n"
+                             : "G01 X2.\r";
+    }
+    for (const auto& [bytes, encoding] :
+         {std::pair{cp932, TextEncoding::Cp932}, std::pair{utf8, TextEncoding::Utf8Bom}}) {
+        bool repaired = false;
+        bool repairedOwned = false;
+        const std::string whole = codec.decode(bytes, encoding, &repaired);
+        EXPECT_TRUE(codec.decodeOwned(bytes, encoding, &repairedOwned) == whole);
+        EXPECT_EQ(repairedOwned, repaired);
+
+        CancelFlag cancel;
+        cancel.request();
+        EXPECT_TRUE(codec.decodeOwned(bytes, encoding, nullptr, &cancel).empty());
+    }
+}
+
 TEST(TextCodecEncode, KeepsTheEncoding) {
     const TinyCp932 codec;
     EXPECT_EQ(codec.encode("(あ)\r\n", TextEncoding::Cp932).bytes, "(\x82\xA0)\r\n");
