@@ -9,9 +9,10 @@
 namespace orca {
 namespace {
 
-// Records between two looks at the cancel request: well under a millisecond
-// of either pass, and nothing measurable beside the passes' own work.
-constexpr unsigned kCancelPollRecords = 4096;
+// Records between two looks at the cancel request (and two reports of the
+// progress): well under a millisecond of either pass, and nothing
+// measurable beside the passes' own work.
+constexpr unsigned kPollRecords = 4096;
 
 // The editor text is handed on in pieces of about this size: large enough
 // that taking a piece costs nothing beside building it, small enough to
@@ -19,23 +20,28 @@ constexpr unsigned kCancelPollRecords = 4096;
 constexpr std::size_t kEditorPieceBytes = 256 << 10;
 
 // Runs `f` on every record until the cancel request is seen; false then.
+// Every few thousand records, and at the end, `progress` hears how far it
+// has come: `done` plus the bytes of `text` passed.
 template <typename F>
-bool ForEachRecordUntilCancelled(std::string_view text, const CancelFlag* cancel, F&& f) {
-    if (!cancel) {
+bool ForEachRecordPolling(std::string_view text, const CancelFlag* cancel, const LoadProgress& progress,
+                          std::size_t done, F&& f) {
+    if (!cancel && !progress) {
         ForEachRecord(text, f);
         return true;
     }
-    unsigned untilPoll = kCancelPollRecords;
+    unsigned untilPoll = kPollRecords;
     bool cancelled = false;
     ForEachRecord(text, [&](std::string_view record) {
         if (--untilPoll == 0) {
-            untilPoll = kCancelPollRecords;
-            cancelled = cancel->requested();
+            untilPoll = kPollRecords;
+            if (progress) progress(done + static_cast<std::size_t>(record.data() - text.data()));
+            cancelled = Cancelled(cancel);
             if (cancelled) return false;
         }
         f(record);
         return true;
     });
+    if (!cancelled && progress) progress(done + text.size());
     return !cancelled;
 }
 
@@ -49,7 +55,7 @@ bool PlotLoadedProgram(PlotEngine& engine, std::string_view text, const LoadProg
 
     const LinePass extents = ExtentsPassFor(engine.settings.StandardReading);
     std::size_t records = 0;
-    const bool extentsDone = ForEachRecordUntilCancelled(text, cancel, [&](std::string_view record) {
+    const bool extentsDone = ForEachRecordPolling(text, cancel, progress, 0, [&](std::string_view record) {
         ++records;
         RunLine(extents, engine, record);
     });
@@ -64,19 +70,16 @@ bool PlotLoadedProgram(PlotEngine& engine, std::string_view text, const LoadProg
     const LinePass toolPath = ToolPathPassFor(engine.settings.StandardReading);
     // Every record is one editor line.
     engine.lineNumber = 0;
-    const bool done = ForEachRecordUntilCancelled(text, cancel, [&](std::string_view record) {
+    return ForEachRecordPolling(text, cancel, progress, text.size(), [&](std::string_view record) {
         ++engine.lineNumber;
         if (draws) RunLine(toolPath, engine, record);
-        if (progress) progress(static_cast<std::size_t>(record.data() + record.size() - text.data()));
     });
-    if (done && progress) progress(text.size());
-    return done;
 }
 
 bool BuildEditorText(std::string_view text, const EditorTextPieces& take, const CancelFlag* cancel) {
     std::string piece;
     piece.reserve(kEditorPieceBytes + (1 << 12));
-    const bool done = ForEachRecordUntilCancelled(text, cancel, [&](std::string_view record) {
+    const bool done = ForEachRecordPolling(text, cancel, {}, 0, [&](std::string_view record) {
         piece.append(record);
         piece.append("\r\n");
         if (piece.size() >= kEditorPieceBytes) {

@@ -11,8 +11,10 @@ namespace orca {
 
 struct PlotEngine;
 
-// Called with how far (in bytes of the text) the tool-path pass has come:
-// after each record, then once with the whole text's length.
+// Called with how far the two passes of a load have come together, in
+// bytes of the text: the extents pass counts up to the text's length, the
+// tool-path pass on to twice that; every few thousand records and at the
+// end of each pass.
 using LoadProgress = std::function<void(std::size_t textBytesDone)>;
 
 // Takes the editor text in pieces, each a run of whole lines.

@@ -1,6 +1,8 @@
 // A load runs beside the window's event loop: the window keeps answering,
 // Esc, the trace button and closing the window cancel it, a cancelled load
 // changes nothing, and the document's commands wait for the load.
+#include <QApplication>
+#include <QMenu>
 #include <QTimer>
 #include <functional>
 
@@ -118,6 +120,26 @@ TEST_F(BackgroundLoadTest, CancelLeavesThePreviousDocumentAsItWas) {
     EXPECT_TRUE(form().isVisible()) << "closed once the load has stopped";
     QCoreApplication::processEvents();
     EXPECT_FALSE(form().isVisible());
+}
+
+// Esc with a menu open closes the menu, as it always does; the load goes on.
+TEST_F(BackgroundLoadTest, EscClosingAMenuLeavesTheLoadGoing) {
+    const std::string big = bigProgram();
+    started();
+    bool menuShown = false;
+    bool menuClosed = false;
+    duringPasses([&] {
+        auto* file = form().findChild<QMenu*>("mnuFile");
+        file->popup(form().mapToGlobal(QPoint(0, 0)));
+        menuShown = QApplication::activePopupWidget() == file;
+        QTest::keyClick(file, Qt::Key_Escape);
+        menuClosed = !file->isVisible();
+    });
+    drop(big);
+    EXPECT_TRUE(menuShown);
+    EXPECT_TRUE(menuClosed);
+    EXPECT_EQ(form().documentPath(), big);
+    EXPECT_EQ(form().richCode().lines(), 400001);
 }
 
 // Commands given while the load works wait for it: the status bar says so,

@@ -1,5 +1,6 @@
 #include "app/qt/background_work.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -11,7 +12,8 @@
 namespace orca {
 namespace {
 
-// Esc anywhere in the program, while the work runs, is the cancel request.
+// Esc anywhere in the program, while the work runs, is the cancel request,
+// but for an open menu's: there it closes the menu, as it always does.
 class EscCancels : public QObject {
 public:
     explicit EscCancels(CancelFlag& cancel) : cancel_(cancel) {
@@ -21,7 +23,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape &&
+            !QApplication::activePopupWidget()) {
             cancel_.request();
             return true;
         }

@@ -158,20 +158,21 @@ std::optional<FileEncoding> Form1::FileTextDsp_Sub(const std::string& path, std:
         progress_->setVisible(true);
         progress_->setValue(progress_->min());
     }
-    // The worker only counts; the bar follows on this thread. Its end is the
-    // decoded text's length, known once the worker has decoded the bytes.
-    std::atomic<std::size_t> textBytes{0};
+    // The worker only counts; the bar follows on this thread. Both passes
+    // read the decoded text, whose length is known once the worker has
+    // decoded the bytes.
+    std::atomic<std::size_t> passBytes{0};
     std::atomic<std::size_t> textDone{0};
     EditorTextLoad editorText(*richCode_, bytes.size() + bytes.size() / 16);
     LoadCallbacks callbacks;
-    callbacks.started = [&textBytes](std::uint64_t total) {
-        textBytes.store(static_cast<std::size_t>(total), std::memory_order_relaxed);
+    callbacks.started = [&passBytes](std::uint64_t total) {
+        passBytes.store(2 * static_cast<std::size_t>(total), std::memory_order_relaxed);
     };
     callbacks.progress = [&textDone](std::size_t done) { textDone.store(done, std::memory_order_relaxed); };
     callbacks.editorText = [&editorText](std::string_view piece) { editorText.append(piece); };
     callbacks.cancel = &loadCancel_;
     const auto showProgress = [&] {
-        const auto total = static_cast<std::int64_t>(textBytes.load(std::memory_order_relaxed));
+        const auto total = static_cast<std::int64_t>(passBytes.load(std::memory_order_relaxed));
         if (total > 0 && total != progress_->max()) progress_->setMax(total);
         progress_->setValue(static_cast<std::int64_t>(textDone.load(std::memory_order_relaxed)));
     };
