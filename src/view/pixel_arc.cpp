@@ -124,7 +124,8 @@ public:
 
     bool done() const { return next_ > n_; }
 
-    void alone(const PixelCanvas& canvas, std::uint32_t color) {
+    // The canvas is taken by value: a pixel written cannot then be its stride.
+    void alone(const PixelCanvas canvas, std::uint32_t color) {
         while (!done()) {
             const int k = left();
             for (int j = 0; j < k; ++j) plotAndTurn(canvas, color);
@@ -134,7 +135,7 @@ public:
 
     // Both walks side by side until one of them ends: neither waits for its
     // own last step, and in one colour the order of the pixels is no matter.
-    void besides(SolidWalk& o, const PixelCanvas& canvas, std::uint32_t color) {
+    void besides(SolidWalk& o, const PixelCanvas canvas, std::uint32_t color) {
         while (!done() && !o.done()) {
             const int k = std::min(left(), o.left());
             for (int j = 0; j < k; ++j) {

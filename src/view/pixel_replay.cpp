@@ -42,14 +42,18 @@ void DrawMappedLine(const PixelCanvas& canvas, const WindowPixels& m, float x1, 
 
 namespace {
 
+// fmod(a, kTurn), which is `a` itself for the angles of less than a turn
+// that nearly every arc has: those do without the call.
+double withinTurn(double a) { return std::fabs(a) < kTurn ? a : std::fmod(a, kTurn); }
+
 // The arc of a Surface::Circle call in pixels, handed to `draw` as DrawArcPx
 // takes it.
 template <typename Draw>
 void mapCircle(const WindowPixels& m, float x, float y, float radius, int colorIndex, float startAngle,
                float endAngle, bool dotted, Draw&& draw) {
     if (!m.usable || !std::isfinite(startAngle) || !std::isfinite(endAngle)) return;
-    const double start = std::fmod(static_cast<double>(startAngle), kTurn);
-    double span = std::fmod(static_cast<double>(endAngle) - startAngle, kTurn);
+    const double start = withinTurn(startAngle);
+    double span = withinTurn(static_cast<double>(endAngle) - startAngle);
     if (span <= 0.0) span += kTurn;  // equal angles: the full circle
     PixelPen p{PixelColor(colorIndex), dotted, 0};
     draw(m.u(x), m.v(y), std::fabs(static_cast<double>(radius)) * m.sx, start < 0.0 ? start + kTurn : start,
