@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <memory>
 #include <numbers>
 #include <optional>
 
@@ -112,70 +111,12 @@ bool insideBand(const PixelCanvas& canvas, double cx, double cy, double r) {
            cy + reach < canvas.endRow();
 }
 
-// The walk of drawPiece for a solid arc wholly in the band: the points from
-// `next_` on, the radius vector of point `next_` in (ux_, uy_).
-class SolidWalk {
-public:
-    SolidWalk(double cx, double cy, double r, double start, double span)
-        : cx_(cx), cy_(cy), r_(r), start_(start), n_(stepsOf(span, r)), step_(span / n_) {
-        rotationOf(step_, c_, s_);
-        radiusVector(r_, start_, ux_, uy_);
-    }
-
-    bool done() const { return next_ > n_; }
-
-    // The canvas is taken by value: a pixel written cannot then be its stride.
-    void alone(const PixelCanvas canvas, std::uint32_t color) {
-        while (!done()) {
-            const int k = left();
-            for (int j = 0; j < k; ++j) plotAndTurn(canvas, color);
-            advance(k);
-        }
-    }
-
-    // Both walks side by side until one of them ends: neither waits for its
-    // own last step, and in one colour the order of the pixels is no matter.
-    void besides(SolidWalk& o, const PixelCanvas canvas, std::uint32_t color) {
-        while (!done() && !o.done()) {
-            const int k = std::min(left(), o.left());
-            for (int j = 0; j < k; ++j) {
-                plotAndTurn(canvas, color);
-                o.plotAndTurn(canvas, color);
-            }
-            advance(k);
-            o.advance(k);
-        }
-    }
-
-private:
-    // Points up to the next one worked out afresh, or to the end.
-    int left() const { return std::min(n_, next_ / kExactEvery * kExactEvery + kExactEvery - 1) - next_ + 1; }
-
-    void plotAndTurn(const PixelCanvas& canvas, std::uint32_t color) {
-        canvas.row(static_cast<int>(cy_ - uy_))[static_cast<int>(cx_ + ux_)] = color;
-        const double rx = ux_ * c_ - uy_ * s_;
-        uy_ = ux_ * s_ + uy_ * c_;
-        ux_ = rx;
-    }
-
-    void advance(int k) {
-        next_ += k;
-        if (!done() && next_ % kExactEvery == 0) radiusVector(r_, start_ + step_ * next_, ux_, uy_);
-    }
-
-    double cx_, cy_, r_, start_;
-    int n_;
-    double step_;
-    double c_ = 0.0, s_ = 0.0, ux_ = 0.0, uy_ = 0.0;
-    int next_ = 0;
-};
-
 template <bool Dotted>
 void drawPiece(const PixelCanvas& canvas, double cx, double cy, double r, double start, double span,
                PixelPen& pen) {
     const bool inside = insideBand(canvas, cx, cy, r);
     if (inside && !Dotted) {
-        SolidWalk walk(cx, cy, r, start, span);
+        SolidArcWalk walk(cx, cy, r, start, span);
         walk.alone(canvas, pen.color);
     } else if (inside) {
         drawPiece<Dotted, true>(canvas, cx, cy, r, start, span, pen);
@@ -260,38 +201,72 @@ void DrawArcPx(const PixelCanvas& canvas, double cx, double cy, double r, double
     }
 }
 
-struct ArcPairs::Waiting {
-    std::optional<SolidWalk> walk;
-    std::uint32_t color = 0;
-};
+SolidArcWalk::SolidArcWalk(double cx, double cy, double r, double start, double span)
+    : cx_(cx), cy_(cy), r_(r), start_(start), n_(stepsOf(span, r)), step_(span / n_) {
+    rotationOf(step_, c_, s_);
+    radiusVector(r_, start_, ux_, uy_);
+}
 
-ArcPairs::ArcPairs(const PixelCanvas& canvas) : canvas_(canvas), waiting_(std::make_unique<Waiting>()) {}
+// The canvas is taken by value: a pixel written cannot then be its stride.
+void SolidArcWalk::alone(const PixelCanvas canvas, std::uint32_t color) {
+    while (!done()) {
+        const int k = left();
+        for (int j = 0; j < k; ++j) plotAndTurn(canvas, color);
+        advance(k);
+    }
+}
 
-ArcPairs::~ArcPairs() = default;
+void SolidArcWalk::besides(SolidArcWalk& o, const PixelCanvas canvas, std::uint32_t color) {
+    while (!done() && !o.done()) {
+        const int k = std::min(left(), o.left());
+        for (int j = 0; j < k; ++j) {
+            plotAndTurn(canvas, color);
+            o.plotAndTurn(canvas, color);
+        }
+        advance(k);
+        o.advance(k);
+    }
+}
+
+int SolidArcWalk::left() const {
+    return std::min(n_, next_ / kExactEvery * kExactEvery + kExactEvery - 1) - next_ + 1;
+}
+
+void SolidArcWalk::plotAndTurn(const PixelCanvas& canvas, std::uint32_t color) {
+    canvas.row(static_cast<int>(cy_ - uy_))[static_cast<int>(cx_ + ux_)] = color;
+    const double rx = ux_ * c_ - uy_ * s_;
+    uy_ = ux_ * s_ + uy_ * c_;
+    ux_ = rx;
+}
+
+void SolidArcWalk::advance(int k) {
+    next_ += k;
+    if (!done() && next_ % kExactEvery == 0) radiusVector(r_, start_ + step_ * next_, ux_, uy_);
+}
 
 void ArcPairs::draw(double cx, double cy, double r, double start, double span, PixelPen& pen) {
     r = std::fabs(r);
     const bool pairs = !pen.dotted && std::isfinite(start) && std::isfinite(span) && std::isfinite(r) &&
                        insideBand(canvas_, cx, cy, r) && !withinOnePixel(cx, cy, r);
-    if (waiting_->walk && waiting_->color != pen.color) finish();
+    if (waiting_ && color_ != pen.color) finish();
     if (!pairs) {
         DrawArcPx(canvas_, cx, cy, r, start, span, pen);
         return;
     }
-    SolidWalk walk(cx, cy, r, start, span);
-    if (!waiting_->walk) {
-        waiting_->walk.emplace(walk);
-        waiting_->color = pen.color;
+    SolidArcWalk walk(cx, cy, r, start, span);
+    if (!waiting_) {
+        waiting_.emplace(walk);
+        color_ = pen.color;
         return;
     }
-    waiting_->walk->besides(walk, canvas_, pen.color);
-    if (waiting_->walk->done()) waiting_->walk = walk;
+    waiting_->besides(walk, canvas_, pen.color);
+    if (waiting_->done()) waiting_ = walk;
 }
 
 void ArcPairs::finish() {
-    if (!waiting_->walk) return;
-    waiting_->walk->alone(canvas_, waiting_->color);
-    waiting_->walk.reset();
+    if (!waiting_) return;
+    waiting_->alone(canvas_, color_);
+    waiting_.reset();
 }
 
 }  // namespace orca
