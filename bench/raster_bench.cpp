@@ -3,7 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QDir>
+#include <QImage>
 #include <QTemporaryDir>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -11,6 +13,7 @@
 #include "app/ui/raster_surface.h"
 #include "bench_programs.h"
 #include "view/display_list.h"
+#include "view/pixel_replay.h"
 
 namespace orca {
 namespace {
@@ -30,6 +33,22 @@ void BM_RasterReplay1M(benchmark::State& state) {
     state.counters["circles"] = static_cast<double>(list.CircleCount());
 }
 BENCHMARK(BM_RasterReplay1M)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The same replay on the calling thread alone: what the two bands save.
+void BM_RasterReplayOneThread1M(benchmark::State& state) {
+    const DisplayList& list = MillionLineDisplayList();
+    QImage image(1200, 800, QImage::Format_RGB32);
+    const PixelCanvas canvas{reinterpret_cast<std::uint32_t*>(image.bits()),
+                             static_cast<int>(image.bytesPerLine() / 4), image.width(), image.height()};
+    const WindowPixels m =
+        WindowPixels::Of({0.0f, 0.0f, kBenchWindowWidth, kBenchWindowHeight}, image.width(), image.height());
+    for (auto _ : state) {
+        image.fill(0xFF000000u);
+        ReplayPixelBand(list, canvas, m);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_RasterReplayOneThread1M)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // The same replay zoomed in four times about the middle: most of the path
 // is culled, the rest drawn four times larger.

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace orca {
 namespace {
@@ -34,51 +35,94 @@ void rotationOf(double a, double& c, double& s) {
     s = a * (1.0 - a2 / 6.0 * (1.0 - a2 / 20.0 * (1.0 - a2 / 42.0 * (1.0 - a2 / 72.0))));
 }
 
+// (r cos a, r sin a). One call gives both with the very values of the two
+// functions, in about the time of one of them.
+void radiusVector(double r, double a, double& ux, double& uy) {
+    double sine;
+    double cosine;
+    ::sincos(a, &sine, &cosine);
+    ux = r * cosine;
+    uy = r * sine;
+}
+
+// How far the points of a ring of radius r may stray from its centre: the
+// rotation's rounding stays far below this between two exact points.
+double reachOf(double r) { return r * (1.0 + 1e-9) + 1e-9; }
+
+int stepsOf(double span, double r) {
+    return static_cast<int>(std::min(kMaxSteps, std::max(1.0, std::ceil(span * r))));
+}
+
 // Walks the arc in steps of at most one pixel, so consecutive points fall on
 // the same or neighbouring pixels and the ring has no gaps. The radius vector
-// is turned by a fixed rotation instead of evaluating sine and cosine.
-template <bool Dotted>
+// is turned by a fixed rotation instead of evaluating sine and cosine, and
+// worked out afresh every kExactEvery steps. `Inside`: every point is known
+// to fall in the canvas's band, and none is tested.
+template <bool Dotted, bool Inside>
 void drawPiece(const PixelCanvas& canvas, double cx, double cy, double r, double start, double span,
                PixelPen& pen) {
-    const int n = static_cast<int>(std::min(kMaxSteps, std::max(1.0, std::ceil(span * r))));
+    const int n = stepsOf(span, r);
     const double step = span / n;
     double c;
     double s;
     rotationOf(step, c, s);
     const double w = canvas.width;
-    const double h = canvas.height;
-    double ux = r * std::cos(start);
-    double uy = r * std::sin(start);
+    // Dots are counted over the whole canvas, laid only in the band.
+    const double top = Dotted ? 0.0 : canvas.firstRow();
+    const double bottom = Dotted ? canvas.height : canvas.endRow();
+    const std::uint32_t* const lo = canvas.row(canvas.firstRow());
+    const std::uint32_t* const hi = canvas.row(canvas.endRow());
+    const std::uint32_t color = pen.color;
+    double ux;
+    double uy;
+    radiusVector(r, start, ux, uy);
     std::uint32_t* last = nullptr;
     std::uint32_t phase = pen.phase;
-    for (int i = 0;; ++i) {
-        const double x = cx + ux;
-        const double y = cy - uy;
-        if (x >= 0.0 && x < w && y >= 0.0 && y < h) {
-            std::uint32_t* p =
-                canvas.bits + static_cast<std::ptrdiff_t>(y) * canvas.stride + static_cast<int>(x);
-            if constexpr (Dotted) {
-                if (p != last) {
-                    if (phase < PixelPen::kDotOn) *p = pen.color;
-                    phase = phase + 1 == PixelPen::kDotPeriod ? 0 : phase + 1;
-                    last = p;
+    for (int first = 0;; first += kExactEvery) {
+        const int upTo = std::min(n, first + kExactEvery - 1);
+        for (int i = first; i <= upTo; ++i) {
+            const double x = cx + ux;
+            const double y = cy - uy;
+            if (Inside || (x >= 0.0 && x < w && y >= top && y < bottom)) {
+                std::uint32_t* p = canvas.row(static_cast<int>(y)) + static_cast<int>(x);
+                if constexpr (Dotted) {
+                    if (p != last) {
+                        if (phase < PixelPen::kDotOn && (Inside || (p >= lo && p < hi))) *p = color;
+                        phase = phase + 1 == PixelPen::kDotPeriod ? 0 : phase + 1;
+                        last = p;
+                    }
+                } else {
+                    *p = color;
                 }
-            } else {
-                *p = pen.color;
             }
-        }
-        if (i == n) break;
-        if ((i + 1) % kExactEvery == 0) {
-            const double a = start + step * (i + 1);
-            ux = r * std::cos(a);
-            uy = r * std::sin(a);
-        } else {
             const double rx = ux * c - uy * s;
             uy = ux * s + uy * c;
             ux = rx;
         }
+        if (upTo == n) break;
+        radiusVector(r, start + step * (upTo + 1), ux, uy);
     }
     pen.phase = phase;
+}
+
+bool insideBand(const PixelCanvas& canvas, double cx, double cy, double r) {
+    const double reach = reachOf(r);
+    return cx - reach >= 0.0 && cx + reach < canvas.width && cy - reach >= canvas.firstRow() &&
+           cy + reach < canvas.endRow();
+}
+
+template <bool Dotted>
+void drawPiece(const PixelCanvas& canvas, double cx, double cy, double r, double start, double span,
+               PixelPen& pen) {
+    const bool inside = insideBand(canvas, cx, cy, r);
+    if (inside && !Dotted) {
+        SolidArcWalk walk(cx, cy, r, start, span);
+        walk.alone(canvas, pen.color);
+    } else if (inside) {
+        drawPiece<Dotted, true>(canvas, cx, cy, r, start, span, pen);
+    } else {
+        drawPiece<Dotted, false>(canvas, cx, cy, r, start, span, pen);
+    }
 }
 
 void drawPiece(const PixelCanvas& canvas, double cx, double cy, double r, double start, double span,
@@ -88,6 +132,28 @@ void drawPiece(const PixelCanvas& canvas, double cx, double cy, double r, double
     } else {
         drawPiece<false>(canvas, cx, cy, r, start, span, pen);
     }
+}
+
+bool withinOnePixel(double cx, double cy, double r) {
+    const double reach = reachOf(r);
+    return std::floor(cx - reach) == std::floor(cx + reach) &&
+           std::floor(cy - reach) == std::floor(cy + reach);
+}
+
+// A ring inside one pixel of the canvas: every point of it falls there, so
+// the first one decides, without any stepping.
+bool dotInOnePixel(const PixelCanvas& canvas, double cx, double cy, double r, PixelPen& pen) {
+    const double x = std::floor(cx);
+    const double y = std::floor(cy);
+    if (!withinOnePixel(cx, cy, r) || x < 0.0 || x >= canvas.width || y < 0.0 || y >= canvas.height) {
+        return false;
+    }
+    const bool lay = !pen.dotted || pen.phase < PixelPen::kDotOn;
+    if (lay && y >= canvas.firstRow() && y < canvas.endRow()) {
+        canvas.row(static_cast<int>(y))[static_cast<int>(x)] = pen.color;
+    }
+    if (pen.dotted) pen.phase = pen.phase + 1 == PixelPen::kDotPeriod ? 0 : pen.phase + 1;
+    return true;
 }
 
 }  // namespace
@@ -109,6 +175,7 @@ void DrawArcPx(const PixelCanvas& canvas, double cx, double cy, double r, double
     const double outer = r + 1.0;
     const double inner = std::max(0.0, r - 1.0);
     if (nearX * nearX + nearY * nearY > outer * outer || farX * farX + farY * farY < inner * inner) return;
+    if (dotInOnePixel(canvas, cx, cy, r, pen)) return;
     if (cx >= -1.0 && cx <= w + 1.0 && cy >= -1.0 && cy <= h + 1.0) {
         drawPiece(canvas, cx, cy, r, start, span, pen);
         return;
@@ -132,6 +199,74 @@ void DrawArcPx(const PixelCanvas& canvas, double cx, double cy, double r, double
         const double to = std::min(end, mid + hi + margin + k * kTurn);
         if (to > from) drawPiece(canvas, cx, cy, r, from, to - from, pen);
     }
+}
+
+SolidArcWalk::SolidArcWalk(double cx, double cy, double r, double start, double span)
+    : cx_(cx), cy_(cy), r_(r), start_(start), n_(stepsOf(span, r)), step_(span / n_) {
+    rotationOf(step_, c_, s_);
+    radiusVector(r_, start_, ux_, uy_);
+}
+
+// The canvas is taken by value: a pixel written cannot then be its stride.
+void SolidArcWalk::alone(const PixelCanvas canvas, std::uint32_t color) {
+    while (!done()) {
+        const int k = left();
+        for (int j = 0; j < k; ++j) plotAndTurn(canvas, color);
+        advance(k);
+    }
+}
+
+void SolidArcWalk::besides(SolidArcWalk& o, const PixelCanvas canvas, std::uint32_t color) {
+    while (!done() && !o.done()) {
+        const int k = std::min(left(), o.left());
+        for (int j = 0; j < k; ++j) {
+            plotAndTurn(canvas, color);
+            o.plotAndTurn(canvas, color);
+        }
+        advance(k);
+        o.advance(k);
+    }
+}
+
+int SolidArcWalk::left() const {
+    return std::min(n_, next_ / kExactEvery * kExactEvery + kExactEvery - 1) - next_ + 1;
+}
+
+void SolidArcWalk::plotAndTurn(const PixelCanvas& canvas, std::uint32_t color) {
+    canvas.row(static_cast<int>(cy_ - uy_))[static_cast<int>(cx_ + ux_)] = color;
+    const double rx = ux_ * c_ - uy_ * s_;
+    uy_ = ux_ * s_ + uy_ * c_;
+    ux_ = rx;
+}
+
+void SolidArcWalk::advance(int k) {
+    next_ += k;
+    if (!done() && next_ % kExactEvery == 0) radiusVector(r_, start_ + step_ * next_, ux_, uy_);
+}
+
+void ArcPairs::draw(double cx, double cy, double r, double start, double span, PixelPen& pen) {
+    r = std::fabs(r);
+    const bool pairs = !pen.dotted && std::isfinite(start) && std::isfinite(span) && std::isfinite(r) &&
+                       insideBand(canvas_, cx, cy, r) && !withinOnePixel(cx, cy, r);
+    if (waiting_ && color_ != pen.color) finish();
+    if (!pairs) {
+        DrawArcPx(canvas_, cx, cy, r, start, span, pen);
+        return;
+    }
+    SolidArcWalk walk(cx, cy, r, start, span);
+    if (!waiting_) {
+        waiting_.emplace(walk);
+        color_ = pen.color;
+        return;
+    }
+    waiting_->besides(walk, canvas_, pen.color);
+    if (waiting_->done()) waiting_ = walk;
+}
+
+void ArcPairs::finish() {
+    if (!waiting_) return;
+    waiting_->alone(canvas_, color_);
+    waiting_.reset();
 }
 
 }  // namespace orca

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "view/pixel_canvas.h"
 
 namespace orca {
@@ -10,5 +13,47 @@ namespace orca {
 // canvas is stepped, so huge circles after a deep zoom stay cheap.
 void DrawArcPx(const PixelCanvas& canvas, double cx, double cy, double r, double start, double span,
                PixelPen& pen);
+
+// DrawArcPx's walk of a solid arc whose every point falls in the canvas's
+// band: the points from `next_` on, the radius vector of point `next_` in
+// (ux_, uy_), nothing tested.
+class SolidArcWalk {
+public:
+    SolidArcWalk(double cx, double cy, double r, double start, double span);
+
+    bool done() const { return next_ > n_; }
+    void alone(PixelCanvas canvas, std::uint32_t color);
+    // Both walks side by side until one of them ends: neither waits for its
+    // own last step, and in one colour the order of the pixels is no matter.
+    void besides(SolidArcWalk& other, PixelCanvas canvas, std::uint32_t color);
+
+private:
+    // Points up to the next one worked out afresh, or to the end.
+    int left() const;
+    void plotAndTurn(const PixelCanvas& canvas, std::uint32_t color);
+    void advance(int k);
+
+    double cx_, cy_, r_, start_;
+    int n_;
+    double step_;
+    double c_ = 0.0, s_ = 0.0, ux_ = 0.0, uy_ = 0.0;
+    int next_ = 0;
+};
+
+// DrawArcPx for a run of arcs, one after the other, with the very pixels,
+// in less time: solid arcs in one colour are walked two at a time. What is
+// left is drawn by finish(), and before an arc of another colour.
+class ArcPairs {
+public:
+    explicit ArcPairs(const PixelCanvas& canvas) : canvas_(canvas) {}
+
+    void draw(double cx, double cy, double r, double start, double span, PixelPen& pen);
+    void finish();
+
+private:
+    PixelCanvas canvas_;
+    std::optional<SolidArcWalk> waiting_;
+    std::uint32_t color_ = 0;
+};
 
 }  // namespace orca

@@ -54,21 +54,34 @@ bool clipToBox(double w, double h, double& x1, double& y1, double& x2, double& y
 int pixelIndex(double v, int size) { return std::clamp(static_cast<int>(std::floor(v)), 0, size - 1); }
 
 // Bresenham along the major axis; the minor step is taken without a branch.
-template <bool Dotted>
+// A run that leaves the canvas's band writes only the pixels in [lo, hi).
+template <bool Dotted, bool InBand>
 void plotRun(std::uint32_t* p, int major, int minor, std::ptrdiff_t majorStep, std::ptrdiff_t minorStep,
-             std::uint32_t color, std::uint32_t phase) {
+             std::uint32_t color, std::uint32_t phase, const std::uint32_t* lo, const std::uint32_t* hi) {
     int err = major / 2;
     for (int i = 0; i <= major; ++i) {
+        const bool lay = InBand || (p >= lo && p < hi);
         if constexpr (Dotted) {
-            if (phase < PixelPen::kDotOn) *p = color;
+            if (phase < PixelPen::kDotOn && lay) *p = color;
             phase = phase + 1 == PixelPen::kDotPeriod ? 0 : phase + 1;
         } else {
-            *p = color;
+            if (lay) *p = color;
         }
         err -= minor;
         const int carry = err >> 31;  // all ones when the minor axis steps
         p += majorStep + (minorStep & carry);
         err += major & carry;
+    }
+}
+
+template <bool Dotted>
+void plotRun(const PixelCanvas& canvas, bool inBand, std::uint32_t* p, int major, int minor,
+             std::ptrdiff_t majorStep, std::ptrdiff_t minorStep, std::uint32_t color, std::uint32_t phase) {
+    if (inBand) {
+        plotRun<Dotted, true>(p, major, minor, majorStep, minorStep, color, phase, nullptr, nullptr);
+    } else {
+        plotRun<Dotted, false>(p, major, minor, majorStep, minorStep, color, phase,
+                               canvas.row(canvas.firstRow()), canvas.row(canvas.endRow()));
     }
 }
 
@@ -79,16 +92,17 @@ void plotPixels(const PixelCanvas& canvas, int x1, int y1, int x2, int y2, const
     const int dy = std::abs(y2 - y1);
     const std::ptrdiff_t stepX = x1 < x2 ? 1 : -1;
     const std::ptrdiff_t stepY = y1 < y2 ? canvas.stride : -canvas.stride;
-    std::uint32_t* p = canvas.bits + static_cast<std::ptrdiff_t>(y1) * canvas.stride + x1;
+    std::uint32_t* p = canvas.row(y1) + x1;
     const bool xMajor = dx >= dy;
     const int major = xMajor ? dx : dy;
     const int minor = xMajor ? dy : dx;
     const std::ptrdiff_t majorStep = xMajor ? stepX : stepY;
     const std::ptrdiff_t minorStep = xMajor ? stepY : stepX;
+    const bool inBand = canvas.bandHolds(y1, y2);
     if (pen.dotted) {
-        plotRun<true>(p, major, minor, majorStep, minorStep, pen.color, phase);
+        plotRun<true>(canvas, inBand, p, major, minor, majorStep, minorStep, pen.color, phase);
     } else {
-        plotRun<false>(p, major, minor, majorStep, minorStep, pen.color, 0);
+        plotRun<false>(canvas, inBand, p, major, minor, majorStep, minorStep, pen.color, 0);
     }
 }
 
@@ -107,6 +121,10 @@ void insideLine(const PixelCanvas& canvas, double x1, double y1, double x2, doub
 }
 
 }  // namespace
+
+void DrawLineInsidePx(const PixelCanvas& canvas, double x1, double y1, double x2, double y2, PixelPen& pen) {
+    insideLine(canvas, x1, y1, x2, y2, pen);
+}
 
 void DrawLinePx(const PixelCanvas& canvas, double x1, double y1, double x2, double y2, PixelPen& pen) {
     if (std::isnan(x1) || std::isnan(y1) || std::isnan(x2) || std::isnan(y2)) return;

@@ -9,4 +9,8 @@ namespace orca {
 // end draws nothing, and a segment inside one pixel sets at most that pixel.
 void DrawLinePx(const PixelCanvas& canvas, double x1, double y1, double x2, double y2, PixelPen& pen);
 
+// The same for a segment whose ends are both known to be on the canvas,
+// without looking at them again.
+void DrawLineInsidePx(const PixelCanvas& canvas, double x1, double y1, double x2, double y2, PixelPen& pen);
+
 }  // namespace orca

@@ -3,6 +3,9 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
+#include <system_error>
+#include <thread>
 
 #include "view/display_list.h"
 #include "view/palette.h"
@@ -37,21 +40,42 @@ void DrawMappedLine(const PixelCanvas& canvas, const WindowPixels& m, float x1, 
     DrawLinePx(canvas, m.u(x1), m.v(y1), m.u(x2), m.v(y2), p);
 }
 
-void DrawMappedCircle(const PixelCanvas& canvas, const WindowPixels& m, float x, float y, float radius,
-                      int colorIndex, float startAngle, float endAngle, bool dotted) {
+namespace {
+
+// fmod(a, kTurn), which is `a` itself for the angles of less than a turn
+// that nearly every arc has: those do without the call.
+double withinTurn(double a) { return std::fabs(a) < kTurn ? a : std::fmod(a, kTurn); }
+
+// The arc of a Surface::Circle call in pixels, handed to `draw` as DrawArcPx
+// takes it.
+template <typename Draw>
+void mapCircle(const WindowPixels& m, float x, float y, float radius, int colorIndex, float startAngle,
+               float endAngle, bool dotted, Draw&& draw) {
     if (!m.usable || !std::isfinite(startAngle) || !std::isfinite(endAngle)) return;
-    const double start = std::fmod(static_cast<double>(startAngle), kTurn);
-    double span = std::fmod(static_cast<double>(endAngle) - startAngle, kTurn);
+    const double start = withinTurn(startAngle);
+    double span = withinTurn(static_cast<double>(endAngle) - startAngle);
     if (span <= 0.0) span += kTurn;  // equal angles: the full circle
     PixelPen p{PixelColor(colorIndex), dotted, 0};
-    DrawArcPx(canvas, m.u(x), m.v(y), std::fabs(static_cast<double>(radius)) * m.sx,
-              start < 0.0 ? start + kTurn : start, span, p);
+    draw(m.u(x), m.v(y), std::fabs(static_cast<double>(radius)) * m.sx, start < 0.0 ? start + kTurn : start,
+         span, p);
 }
 
-void ReplayPixels(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m) {
+}  // namespace
+
+void DrawMappedCircle(const PixelCanvas& canvas, const WindowPixels& m, float x, float y, float radius,
+                      int colorIndex, float startAngle, float endAngle, bool dotted) {
+    mapCircle(m, x, y, radius, colorIndex, startAngle, endAngle, dotted,
+              [&](double cx, double cy, double r, double start, double span, PixelPen& pen) {
+                  DrawArcPx(canvas, cx, cy, r, start, span, pen);
+              });
+}
+
+void ReplayPixelBand(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m) {
     if (!m.usable) return;
     const double w = canvas.width;
     const double h = canvas.height;
+    const double top = canvas.firstRow();
+    const double bottom = canvas.endRow();
     // The pixel a run of one-pixel segments last set, and its colour: the
     // next one of the run on that pixel changes nothing.
     std::uint32_t* lastPixel = nullptr;
@@ -61,9 +85,10 @@ void ReplayPixels(const DisplayList& list, const PixelCanvas& canvas, const Wind
         const double y1 = m.v(static_cast<float>(l.Y1));
         const double x2 = m.u(static_cast<float>(l.X2));
         const double y2 = m.v(static_cast<float>(l.Y2));
-        // Wholly on one side of the canvas (a NaN compares false and goes on).
-        if ((x1 < 0.0 && x2 < 0.0) || (x1 >= w && x2 >= w) || (y1 < 0.0 && y2 < 0.0) ||
-            (y1 >= h && y2 >= h)) {
+        // Wholly on one side of the canvas or of its band (a NaN compares
+        // false and goes on).
+        if ((x1 < 0.0 && x2 < 0.0) || (x1 >= w && x2 >= w) || (y1 < top && y2 < top) ||
+            (y1 >= bottom && y2 >= bottom)) {
             continue;
         }
         const std::uint32_t color = PixelColor(l.ColorIndex);
@@ -73,8 +98,8 @@ void ReplayPixels(const DisplayList& list, const PixelCanvas& canvas, const Wind
         const int iy = static_cast<int>(y1);
         if (inside && ix == static_cast<int>(x2) && iy == static_cast<int>(y2)) {
             // Solid or dotted, a segment inside one pixel sets it: a dotted
-            // pen starts on a dot.
-            std::uint32_t* p = canvas.bits + static_cast<std::ptrdiff_t>(iy) * canvas.stride + ix;
+            // pen starts on a dot. Its row is in the band, or it was passed over.
+            std::uint32_t* p = canvas.row(iy) + ix;
             if (p == lastPixel && color == lastColor) continue;
             *p = color;
             lastPixel = p;
@@ -83,19 +108,51 @@ void ReplayPixels(const DisplayList& list, const PixelCanvas& canvas, const Wind
         }
         lastPixel = nullptr;
         PixelPen pen{color, l.DrawStyle == kDotted, 0};
-        DrawLinePx(canvas, x1, y1, x2, y2, pen);
+        if (inside) {
+            DrawLineInsidePx(canvas, x1, y1, x2, y2, pen);
+        } else {
+            DrawLinePx(canvas, x1, y1, x2, y2, pen);
+        }
     }
+    ArcPairs arcs(canvas);
+    const auto drawArc = [&](double cx, double cy, double r, double start, double span, PixelPen& pen) {
+        arcs.draw(cx, cy, r, start, span, pen);
+    };
     for (const CircleItem& c : list.circles) {
         const float r = static_cast<float>(c.Radius);
         const double reach = std::fabs(static_cast<double>(r)) * m.sx + 1.0;
         const double cx = m.u(static_cast<float>(c.X));
         const double cy = m.v(static_cast<float>(c.Y));
-        // A circle wholly off the canvas, its box with a pixel to spare.
-        if (cx + reach < 0.0 || cx - reach >= w || cy + reach < 0.0 || cy - reach >= h) continue;
-        DrawMappedCircle(canvas, m, static_cast<float>(c.X), static_cast<float>(c.Y), r, c.ColorIndex,
-                         static_cast<float>(c.StartAngle), static_cast<float>(c.EndAngle),
-                         c.DrawStyle == kDotted);
+        // A circle wholly off the canvas or its band, its box with a pixel to spare.
+        if (cx + reach < 0.0 || cx - reach >= w || cy + reach < top || cy - reach >= bottom) continue;
+        mapCircle(m, static_cast<float>(c.X), static_cast<float>(c.Y), r, c.ColorIndex,
+                  static_cast<float>(c.StartAngle), static_cast<float>(c.EndAngle), c.DrawStyle == kDotted,
+                  drawArc);
     }
+    arcs.finish();
+}
+
+void ReplayPixels(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m) {
+    if (!m.usable) return;
+    const int top = canvas.firstRow();
+    const int bottom = canvas.endRow();
+    if (list.LineCount() + list.CircleCount() < kItemsForTwoBands || bottom - top < 2) {
+        ReplayPixelBand(list, canvas, m);
+        return;
+    }
+    // Each band goes through the whole list in order on its own rows, so
+    // the picture is the one of a single pass whichever thread ends first.
+    const int middle = top + (bottom - top) / 2;
+    const PixelCanvas upper = canvas.band(top, middle);
+    const PixelCanvas lower = canvas.band(middle, bottom);
+    std::optional<std::thread> helper;
+    try {
+        helper.emplace([&] { ReplayPixelBand(list, lower, m); });
+    } catch (const std::system_error&) {
+        ReplayPixelBand(list, lower, m);  // no second thread to be had
+    }
+    ReplayPixelBand(list, upper, m);
+    if (helper) helper->join();
 }
 
 }  // namespace orca

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "view/pixel_canvas.h"
@@ -19,10 +20,18 @@ void DrawMappedLine(const PixelCanvas& canvas, const WindowPixels& m, float x1, 
 void DrawMappedCircle(const PixelCanvas& canvas, const WindowPixels& m, float x, float y, float radius,
                       int colorIndex, float startAngle, float endAngle, bool dotted);
 
+// Below this many items a replay stays on the calling thread: a second
+// thread would cost more than it saves.
+inline constexpr std::size_t kItemsForTwoBands = 20000;
+
 // Every line, then every circle, of the list, giving the very pixels the
 // calls one by one give, at a fraction of their cost: what lies wholly off
 // the canvas is passed over, and a segment inside one pixel sets that pixel
-// (once for a run of them) without the stepping of a line.
+// (once for a run of them) without the stepping of a line. A long list is
+// drawn by two threads, each on its own half of the canvas's rows.
 void ReplayPixels(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m);
+
+// The same on the canvas's band only, on the calling thread.
+void ReplayPixelBand(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m);
 
 }  // namespace orca

@@ -12,6 +12,7 @@
 
 #include "view/display_list.h"
 #include "view/palette.h"
+#include "view/pixel_arc.h"
 #include "view/surface.h"
 
 namespace orca {
@@ -55,49 +56,122 @@ WindowPixels tenthsOfPixels() { return {-20.0, -15.0, 0.1, 0.1, true}; }
 
 std::int16_t style(std::mt19937& rng) { return rng() % 3 == 0 ? kDotted : kSolid; }
 
-TEST(PixelReplayTest, RandomListsGiveThePixelsOfTheCallsOneByOne) {
-    std::mt19937 rng(7);
-    const WindowPixels m = tenthsOfPixels();
-    for (int round = 0; round < 40; ++round) {
-        DisplayList list;
-        std::uniform_real_distribution<double> across(-300.0, 900.0);
-        std::uniform_real_distribution<double> jitter(-6.0, 6.0);
-        for (int i = 0; i < 400; ++i) {
-            const std::int16_t color = static_cast<std::int16_t>(rng() % 16);
-            switch (rng() % 4) {
-                case 0: {  // a chain of tiny steps, mostly inside one pixel
-                    double x = across(rng);
-                    double y = across(rng);
-                    const auto chainColor = static_cast<std::int16_t>(rng() % 2 ? kFeedColor : kRapidColor);
-                    for (int k = 0; k < 20; ++k) {
-                        const double nx = x + jitter(rng) / 4;
-                        const double ny = y + jitter(rng) / 4;
-                        list.lines.push_back({x, y, nx, ny, chainColor, style(rng)});
-                        x = nx;
-                        y = ny;
-                    }
-                    break;
+// Chains of tiny steps, segments across and far beyond the edges, circles
+// and arcs small to huge, some dotted.
+DisplayList randomList(std::mt19937& rng, int items) {
+    DisplayList list;
+    std::uniform_real_distribution<double> across(-300.0, 900.0);
+    std::uniform_real_distribution<double> jitter(-6.0, 6.0);
+    for (int i = 0; i < items; ++i) {
+        const std::int16_t color = static_cast<std::int16_t>(rng() % 16);
+        switch (rng() % 5) {
+            case 0: {  // a chain of tiny steps, mostly inside one pixel
+                double x = across(rng);
+                double y = across(rng);
+                const auto chainColor = static_cast<std::int16_t>(rng() % 2 ? kFeedColor : kRapidColor);
+                for (int k = 0; k < 20; ++k) {
+                    const double nx = x + jitter(rng) / 4;
+                    const double ny = y + jitter(rng) / 4;
+                    list.lines.push_back({x, y, nx, ny, chainColor, style(rng)});
+                    x = nx;
+                    y = ny;
                 }
-                case 1:  // anywhere, across and beyond the edges
-                    list.lines.push_back(
-                        {across(rng), across(rng), across(rng), across(rng), color, style(rng)});
-                    break;
-                case 2:  // far away or huge
-                    list.lines.push_back({-1e9, across(rng), 1e9, across(rng), color, style(rng)});
-                    list.lines.push_back({across(rng), 1e7, across(rng), 2e7, color, style(rng)});
-                    break;
-                default: {  // circles and arcs, small to large, some off the canvas
-                    std::uniform_real_distribution<double> radius(0.0, rng() % 4 ? 40.0 : 3000.0);
-                    std::uniform_real_distribution<double> angle(-7.0, 7.0);
-                    const double a = angle(rng);
-                    list.circles.push_back({across(rng) * 1.5, across(rng) * 1.5, radius(rng), color, a,
-                                            rng() % 3 ? angle(rng) : a, style(rng)});
-                    break;
+                break;
+            }
+            case 1:  // anywhere, across and beyond the edges
+                list.lines.push_back({across(rng), across(rng), across(rng), across(rng), color, style(rng)});
+                break;
+            case 2:  // far away or huge
+                list.lines.push_back({-1e9, across(rng), 1e9, across(rng), color, style(rng)});
+                list.lines.push_back({across(rng), 1e7, across(rng), 2e7, color, style(rng)});
+                break;
+            case 3: {  // a run of arcs in one colour over each other, long and short
+                std::uniform_real_distribution<double> centre(0.0, 400.0);
+                std::uniform_real_distribution<double> radius(1.0, 160.0);
+                std::uniform_real_distribution<double> angle(-7.0, 7.0);
+                for (int k = 0; k < 6; ++k) {
+                    const auto runColor = static_cast<std::int16_t>(k == 4 ? color : kFeedColor);
+                    list.circles.push_back({centre(rng), centre(rng), radius(rng), runColor, angle(rng),
+                                            angle(rng), k == 2 ? style(rng) : std::int16_t{kSolid}});
                 }
+                break;
+            }
+            default: {  // circles and arcs, tiny to large, some off the canvas
+                const double largest = rng() % 4 == 0 ? 3000.0 : rng() % 2 ? 40.0 : 4.0;
+                std::uniform_real_distribution<double> radius(0.0, largest);
+                std::uniform_real_distribution<double> angle(-7.0, 7.0);
+                const double a = angle(rng);
+                list.circles.push_back({across(rng) * 1.5, across(rng) * 1.5, radius(rng), color, a,
+                                        rng() % 3 ? angle(rng) : a, style(rng)});
+                break;
             }
         }
-        expectSamePixels(list, m);
     }
+    return list;
+}
+
+TEST(PixelReplayTest, RandomListsGiveThePixelsOfTheCallsOneByOne) {
+    std::mt19937 rng(7);
+    for (int round = 0; round < 40; ++round) expectSamePixels(randomList(rng, 400), tenthsOfPixels());
+}
+
+// Bands drawn one after the other, cut at any row, even or odd, and the
+// list long enough to be shared out between two threads: every pixel is
+// the one of the calls one by one on the whole canvas.
+TEST(PixelReplayTest, BandsOfRowsGiveThePixelsOfTheWholeCanvas) {
+    std::mt19937 rng(11);
+    const WindowPixels m = tenthsOfPixels();
+    for (int round = 0; round < 12; ++round) {
+        const DisplayList list = randomList(rng, 300);
+        Pixels slow;
+        replayOneByOne(list, slow.canvas(), m);
+        const int cut = static_cast<int>(rng() % (kHeight + 1));
+        const int second = cut + static_cast<int>(rng() % (kHeight - cut + 1));
+        Pixels banded;
+        const PixelCanvas whole = banded.canvas();
+        ReplayPixelBand(list, whole.band(second, kHeight), m);
+        ReplayPixelBand(list, whole.band(0, cut), m);
+        ReplayPixelBand(list, whole.band(cut, second), m);
+        EXPECT_EQ(banded.bits, slow.bits) << "cut at rows " << cut << " and " << second;
+    }
+    DisplayList longList;
+    while (longList.LineCount() + longList.CircleCount() < kItemsForTwoBands) {
+        const DisplayList more = randomList(rng, 400);
+        longList.lines.insert(longList.lines.end(), more.lines.begin(), more.lines.end());
+        longList.circles.insert(longList.circles.end(), more.circles.begin(), more.circles.end());
+    }
+    expectSamePixels(longList, m);
+}
+
+// A ring that stays inside one pixel sets that pixel and nothing else; a
+// dotted pen in its gap sets nothing, and its count moves on by one.
+TEST(PixelReplayTest, RingsInsideOnePixelSetThatPixelAlone) {
+    const WindowPixels m = tenthsOfPixels();
+    DisplayList list;
+    list.circles.push_back({380.0, 285.0, 4.0, kFeedColor, 0.0, 0.0, kSolid});    // pixel (40, 30)
+    list.circles.push_back({430.0, 435.0, 0.9, kRapidColor, 1.0, 2.5, kDotted});  // pixel (45, 45)
+    list.circles.push_back({-19.5, -14.5, 0.2, kHoleColor, 0.0, 0.0, kSolid});    // pixel (0, 0)
+    list.circles.push_back({580.0, 450.0, 4.0, kHoleColor, 0.0, 0.0, kSolid});    // the last column and row
+    Pixels quick;
+    ReplayPixels(list, quick.canvas(), m);
+    int lit = 0;
+    for (const std::uint32_t p : quick.bits) lit += p != 0xFF000000u;
+    EXPECT_EQ(lit, 4);
+    EXPECT_EQ(quick.bits[30 * kWidth + 40], PixelColor(kFeedColor));
+    EXPECT_EQ(quick.bits[45 * kWidth + 45], PixelColor(kRapidColor));
+    EXPECT_EQ(quick.bits[0], PixelColor(kHoleColor));
+    EXPECT_EQ(quick.bits[kHeight * kWidth - 1], PixelColor(kHoleColor));
+
+    std::vector<std::uint32_t> bits(4, 0u);
+    const PixelCanvas canvas{bits.data(), 2, 2, 2};
+    PixelPen gap{0xFFFFFFFFu, true, PixelPen::kDotPeriod - 1};
+    DrawArcPx(canvas, 1.5, 0.5, 0.3, 0.0, 1.0, gap);
+    EXPECT_EQ(bits, std::vector<std::uint32_t>(4, 0u));
+    EXPECT_EQ(gap.phase, 0u);
+    PixelPen dot{0xFFFFFFFFu, true, PixelPen::kDotOn - 1};
+    DrawArcPx(canvas, 1.5, 0.5, 0.3, 0.0, 1.0, dot);
+    EXPECT_EQ(bits, (std::vector<std::uint32_t>{0u, 0xFFFFFFFFu, 0u, 0u}));
+    EXPECT_EQ(dot.phase, PixelPen::kDotOn);
 }
 
 // Two colours taking turns inside one pixel: the last one drawn shows.
