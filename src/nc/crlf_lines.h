@@ -1,6 +1,5 @@
 #pragma once
 
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -31,19 +30,21 @@ public:
             line = text_.substr(pos_, crlf + 2 - pos_);
             pos_ = crlf + 2;
         }
-        innerBreaks_ += Count(line.substr(0, line.size() - 2), '\n');
+        lastLine_ = line;
         return true;
     }
 
     // The lone CRs and LFs inside the last line given: the editor breaks its
     // lines there too.
-    std::size_t innerBreaks() const { return innerBreaks_; }
+    std::size_t innerBreaks() const {
+        return loneCrs_ + Count(lastLine_.substr(0, lastLine_.size() - 2), '\n');
+    }
 
 private:
     // The CR LF that ends the line at pos_, counting the lone CRs before it.
     std::size_t findCrLf() {
-        innerBreaks_ = 0;
-        for (std::size_t from = pos_;; ++innerBreaks_) {
+        loneCrs_ = 0;
+        for (std::size_t from = pos_;; ++loneCrs_) {
             if (from >= text_.size()) return std::string_view::npos;
             const void* cr = std::memchr(text_.data() + from, '\r', text_.size() - from);
             if (!cr) return std::string_view::npos;
@@ -66,20 +67,29 @@ private:
     std::string_view text_;
     std::string last_;
     std::size_t pos_ = 0;
-    std::size_t innerBreaks_ = 0;
+    std::string_view lastLine_;
+    std::size_t loneCrs_ = 0;
 };
 
 // Characters (code points) in UTF-8 text: every byte that does not continue a
 // sequence (10xxxxxx) starts a character. Eight bytes at a time: a byte
-// continues a sequence when its top bit is set and the one below is not.
+// continues a sequence when its top bit is set and the one below is not, and
+// each byte of the sum counts up to 255 such bytes before the bytes are added
+// up in pairs.
 inline std::size_t Utf8CharCount(std::string_view text) {
     constexpr std::uint64_t kTopBits = 0x8080808080808080u;
     std::size_t continuing = 0;
     std::size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t w;
-        std::memcpy(&w, text.data() + i, 8);
-        continuing += static_cast<std::size_t>(std::popcount(w & ~(w << 1) & kTopBits));
+    while (i + 8 <= text.size()) {
+        std::uint64_t perByte = 0;
+        for (int k = 0; k < 255 && i + 8 <= text.size(); ++k, i += 8) {
+            std::uint64_t w;
+            std::memcpy(&w, text.data() + i, 8);
+            perByte += (w & ~(w << 1) & kTopBits) >> 7;
+        }
+        constexpr std::uint64_t kLowBytes = 0x00FF00FF00FF00FFu;
+        const std::uint64_t perPair = (perByte & kLowBytes) + ((perByte >> 8) & kLowBytes);
+        continuing += static_cast<std::size_t>((perPair * 0x0001000100010001u) >> 48);
     }
     for (; i < text.size(); ++i) continuing += (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
     return text.size() - continuing;

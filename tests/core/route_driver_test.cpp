@@ -112,6 +112,9 @@ TEST(CrLfLines, EveryLineKeepsItsCrLfAndTheTextGetsOneMore) {
     EXPECT_EQ(split("A\nB\rC"), (std::vector<std::string>{"A\nB\rC\r\n"}));
     EXPECT_EQ(Utf8CharCount("(穴)G01"), 6u);
     EXPECT_EQ(Utf8CharCount("G01 X1. (穴あけ・ドリル) Y2. é"), 23u);  // beyond one block of eight bytes
+    std::string comment;
+    for (int i = 0; i < 4000; ++i) comment += "穴";
+    EXPECT_EQ(Utf8CharCount(comment + "G01"), 4003u);  // more continuing bytes than one sum holds
 }
 
 TEST(CrLfLines, CountsTheLoneBreaksInsideEachLine) {
