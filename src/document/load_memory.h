@@ -32,6 +32,8 @@ std::uint64_t LoadBytesFitting(std::uint64_t available);
 std::string ByteSizeText(std::uint64_t bytes);
 // The refusal, naming the file's size, the memory the load needs and what is free.
 std::string LoadTooLargeMessage(std::uint64_t fileBytes, std::uint64_t need, std::uint64_t available);
+// The memory ran out during a load all the same (what else runs took it).
+inline constexpr const char* kLoadOutOfMemoryMessage = "メモリが足りないため読み込めませんでした。";
 // The refusal of a file with a line longer than the editor can show.
 std::string LineTooLongMessage(std::uint64_t longest, std::uint64_t limit);
 

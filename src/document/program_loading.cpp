@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <thread>
+#include <utility>
 
+#include "base/huge_pages.h"
 #include "document/program_file.h"
 #include "document/text_lines.h"
 #include "nc/plot_engine.h"
@@ -52,8 +55,10 @@ void readFitting(ProgramFile& file, const ReadLimits& limits, ProgramBytes& resu
     const std::size_t ceiling = static_cast<std::size_t>(most) + 1;
     // Room for the whole file at once, so the bytes are never copied to grow;
     // it is read in chunks all the same, to notice a cancel request soon.
-    if (file.sizeHint() > 0)
+    if (file.sizeHint() > 0) {
         bytes.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(file.sizeHint() + 1, ceiling)));
+        AdviseHugePages(bytes.data(), bytes.capacity());
+    }
     while (!file.atEnd() && !Cancelled(limits.cancel)) {
         std::size_t next = kChunk;
         if (bytes.capacity() > bytes.size()) next = std::min(next, bytes.capacity() - bytes.size());
@@ -91,12 +96,15 @@ LoadedProgram LoadProgramBytes(PlotEngine& engine, std::string bytes, const Text
     LoadedProgram loaded;
     if (bytes.empty()) return loaded;
     loaded.encoding = DetectEncoding(bytes);
-    const std::string text = codec.decode(bytes, loaded.encoding, &loaded.utf8Repaired);
-    const std::uint64_t fileBytes = bytes.size();
-    // The passes need only the text: the bytes go before the editor text grows.
-    std::string().swap(bytes);
-    if (callbacks.started) callbacks.started(fileBytes);
-    loaded.text = PlotLoadedText(engine, text, callbacks.progress, callbacks.cancel);
+    const std::string text = codec.decodeOwned(std::move(bytes), loaded.encoding, &loaded.utf8Repaired);
+    if (callbacks.started) callbacks.started(text.size());
+    // The editor text needs nothing of the passes: the two share the cores.
+    std::jthread editorText;
+    if (callbacks.editorText) {
+        editorText = std::jthread(
+            [&] { static_cast<void>(BuildEditorText(text, callbacks.editorText, callbacks.cancel)); });
+    }
+    static_cast<void>(PlotLoadedProgram(engine, text, callbacks.progress, callbacks.cancel));
     loaded.status = LoadStatus::Loaded;
     return loaded;
 }

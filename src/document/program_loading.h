@@ -49,24 +49,26 @@ enum class LoadStatus {
 
 struct LoadedProgram {
     LoadStatus status = LoadStatus::Empty;
-    std::string text;  // editor text, every record followed by CR LF
     TextEncoding encoding = TextEncoding::Cp932;
     bool utf8Repaired = false;  // a UTF-8 file held bytes that are not UTF-8 (see TextCodec::decode)
 };
 
 struct LoadCallbacks {
-    // Before the passes run: the file's length in bytes (the progress bar's
-    // maximum).
-    std::function<void(std::uint64_t fileBytes)> started;
+    // Before the passes run: the length in bytes of the decoded text (the
+    // progress bar's maximum).
+    std::function<void(std::uint64_t textBytes)> started;
     LoadProgress progress;
+    // Takes the editor text (see BuildEditorText), on a thread of its own
+    // beside the passes; none is built without it.
+    EditorTextPieces editorText;
     // Stops the passes early (see PlotLoadedText); the result is then to be
     // thrown away.
     const CancelFlag* cancel = nullptr;
 };
 
-// Decodes a program file's bytes (freed once decoded) and runs both passes
-// over them. The caller has set IncFlag, IncFlagDefault and the surface's
-// window.
+// Decodes a program file's bytes (taken over as the text when they need no
+// decoding, freed once decoded otherwise) and runs both passes over them.
+// The caller has set IncFlag, IncFlagDefault and the surface's window.
 [[nodiscard]] LoadedProgram LoadProgramBytes(PlotEngine& engine, std::string bytes, const TextCodec& codec,
                                              const LoadCallbacks& callbacks = {});
 

@@ -59,6 +59,16 @@ std::string TextCodec::decode(std::string_view bytes, TextEncoding encoding, boo
     return out;
 }
 
+std::string TextCodec::decodeOwned(std::string bytes, TextEncoding encoding, bool* utf8Repaired) const {
+    const bool unchanged =
+        encoding == TextEncoding::Cp932
+            ? IsAscii(bytes)
+            : encoding == TextEncoding::Utf8 && !bytes.starts_with(kUtf8Bom) && CheckUtf8(bytes).valid;
+    if (!unchanged) return decode(bytes, encoding, utf8Repaired);
+    if (utf8Repaired) *utf8Repaired = false;
+    return bytes;
+}
+
 EncodeResult TextCodec::encode(std::string_view utf8, TextEncoding encoding) const {
     switch (encoding) {
         case TextEncoding::Cp932:

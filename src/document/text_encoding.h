@@ -47,6 +47,10 @@ public:
     // are not UTF-8. (In CP932 text every U+FFFD stands for such bytes, as
     // CP932 has no code for it; the encoding refuses to write it back.)
     std::string decode(std::string_view bytes, TextEncoding encoding, bool* utf8Repaired = nullptr) const;
+    // The same text, taking `bytes` over as it when they decode to themselves
+    // (ASCII, or UTF-8 without a mark that needs no repair): a big file's
+    // text then costs no second copy.
+    std::string decodeOwned(std::string bytes, TextEncoding encoding, bool* utf8Repaired = nullptr) const;
     // Writes a byte-order mark for Utf8Bom. Fails, writing nothing, at the
     // first character CP932 cannot represent.
     EncodeResult encode(std::string_view utf8, TextEncoding encoding) const;

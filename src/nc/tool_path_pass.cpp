@@ -156,8 +156,9 @@ public:
             drawStyledLine(p_.surface, toSurface(x1), toSurface(y1), toSurface(x2), toSurface(y2), color,
                            style);
         }
-        p_.displayList.lines.push_back(
-            {x1, y1, x2, y2, static_cast<std::int16_t>(color), style, lineNumber_});
+        if (p_.keepDisplayList)
+            p_.displayList.lines.push_back(
+                {x1, y1, x2, y2, static_cast<std::int16_t>(color), style, lineNumber_});
     }
 
     void circle(double x, double y, double r, int color, double start, double end) {
@@ -168,8 +169,9 @@ public:
             drawSolidCircle(p_.surface, toSurface(x), toSurface(y), toSurface(r), color, toSurface(start),
                             toSurface(end));
         }
-        p_.displayList.circles.push_back(
-            {x, y, r, static_cast<std::int16_t>(color), start, end, kSolid, lineNumber_});
+        if (p_.keepDisplayList)
+            p_.displayList.circles.push_back(
+                {x, y, r, static_cast<std::int16_t>(color), start, end, kSolid, lineNumber_});
     }
 
     void marker(double x, double y) {

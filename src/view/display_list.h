@@ -42,6 +42,10 @@ struct DisplayList {
         lines.clear();
         circles.clear();
     }
+    // Room for a pass over `records` records, most of which draw one item:
+    // the list then grows without copying itself. What is not used costs
+    // address space only.
+    void reserveFor(std::size_t records);
 };
 
 // Replays every line, then every circle, with the surface's current window.

@@ -16,6 +16,9 @@ struct PlotView {
 
     ViewState view;
     DisplayList displayList;
+    // Off for a picture drawn once and never redrawn (a headless render):
+    // the passes then draw without keeping what they drew.
+    bool keepDisplayList = true;
     DrawSettings settings;
 
     Surface& surface;

@@ -27,10 +27,13 @@ TEST(BadFileTest, HundredMegabytesWithoutALineEndLoadAsOneRecord) {
     ProgramBytes file = ReadProgramFile(path);
     ASSERT_TRUE(file.ok());
     EXPECT_EQ(AbsIncModeInBytes(file.bytes, codec), 0);
-    const LoadedProgram loaded = LoadProgramBytes(fx.engine, std::move(file.bytes), codec);
+    std::string editorText;
+    LoadCallbacks callbacks;
+    callbacks.editorText = [&editorText](std::string_view piece) { editorText.append(piece); };
+    const LoadedProgram loaded = LoadProgramBytes(fx.engine, std::move(file.bytes), codec, callbacks);
     EXPECT_EQ(loaded.status, LoadStatus::Loaded);
-    EXPECT_TRUE(loaded.text.size() == text.size() + 2 && loaded.text.starts_with(text) &&
-                loaded.text.ends_with("\r\n"));
+    EXPECT_TRUE(editorText.size() == text.size() + 2 && editorText.starts_with(text) &&
+                editorText.ends_with("\r\n"));
     EXPECT_FALSE(fx.engine.displayList.empty());
     EXPECT_TRUE(test::FiniteDisplayList(fx.engine.displayList));
     EXPECT_TRUE(test::FiniteSurfaceOps(fx.surface));

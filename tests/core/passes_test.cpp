@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "base/guarded.h"
 #include "base/records.h"
@@ -284,6 +285,30 @@ TEST(ProgramPlot, LoadBuildsTheEditorTextAndDrawsEachRecord) {
     EngineFixture none;
     EXPECT_EQ(PlotLoadedText(none.engine, "  G01 Z-1.\n\nM30"), "  G01 Z-1.\r\n\r\nM30\r\n");
     EXPECT_TRUE(none.engine.displayList.empty());
+}
+
+// The editor text goes out in pieces of whole lines, so whoever takes them
+// never sees a line end split; a cancel stops it early.
+TEST(ProgramPlot, EditorTextComesInPiecesOfWholeLines) {
+    std::string text;
+    for (int i = 0; i < 60000; ++i) text += i % 3 == 0 ? "G01 X1.\r" : i % 3 == 1 ? "Y2.\n" : "(c)\r\n";
+    std::vector<std::string> pieces;
+    ASSERT_TRUE(BuildEditorText(text, [&](std::string_view piece) { pieces.emplace_back(piece); }));
+    ASSERT_GT(pieces.size(), 1u);
+    std::string whole;
+    for (const std::string& piece : pieces) {
+        EXPECT_TRUE(piece.ends_with("\r\n"));
+        whole += piece;
+    }
+    EngineFixture f;
+    EXPECT_EQ(whole, PlotLoadedText(f.engine, text));
+
+    CancelFlag cancel;
+    cancel.request();
+    pieces.clear();
+    EXPECT_FALSE(BuildEditorText(
+        text, [&](std::string_view piece) { pieces.emplace_back(piece); }, &cancel));
+    EXPECT_TRUE(pieces.empty());
 }
 
 TEST(ProgramPlot, FailingRecordsAreSkippedAndNoInfinityReachesTheSurface) {

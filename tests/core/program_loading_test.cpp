@@ -18,9 +18,14 @@ protected:
     test::TinyCp932 codec;
     test::EngineFixture fx;
 
-    LoadedProgram load(const std::string& path, const LoadCallbacks& callbacks = {}) {
+    // The editor text of the last load.
+    std::string text;
+
+    LoadedProgram load(const std::string& path, LoadCallbacks callbacks = {}) {
         ProgramBytes file = ReadProgramFile(path);
         EXPECT_TRUE(file.ok()) << file.error;
+        text.clear();
+        callbacks.editorText = [this](std::string_view piece) { text.append(piece); };
         return LoadProgramBytes(fx.engine, std::move(file.bytes), codec, callbacks);
     }
 };
@@ -30,7 +35,7 @@ TEST_F(ProgramLoadingTest, RecordsEachGetCrLfAndThePathIsDrawn) {
     const LoadedProgram loaded = load(path);
     EXPECT_EQ(loaded.status, LoadStatus::Loaded);
     EXPECT_EQ(loaded.encoding, TextEncoding::Cp932);
-    EXPECT_EQ(loaded.text, "G90\r\nG00 X10. Y10.\r\n (T1, DRILL)\r\nG01 X20.\r\n");
+    EXPECT_EQ(text, "G90\r\nG00 X10. Y10.\r\n (T1, DRILL)\r\nG01 X20.\r\n");
     ASSERT_EQ(fx.engine.displayList.LineCount(), 2u);
     EXPECT_EQ(fx.engine.displayList.lines[0].DrawStyle, 2) << "rapid dotted";
     EXPECT_EQ(fx.engine.displayList.lines[1].DrawStyle, 0) << "feed solid";
@@ -40,18 +45,18 @@ TEST_F(ProgramLoadingTest, RecordsEachGetCrLfAndThePathIsDrawn) {
 TEST_F(ProgramLoadingTest, PassesSeeDecodedText) {
     // 0x83 0x58 is one character ("ス") whose trail byte is "X" in ASCII:
     // there is no X word here.
-    const LoadedProgram loaded = load(dir.write("a.nc", "G01\x83X10.\r\n"));
-    EXPECT_EQ(loaded.text, "G01" + std::string(kReplacementChar) + "10.\r\n") << "unknown to the tiny table";
+    load(dir.write("a.nc", "G01\x83X10.\r\n"));
+    EXPECT_EQ(text, "G01" + std::string(kReplacementChar) + "10.\r\n") << "unknown to the tiny table";
     EXPECT_TRUE(fx.engine.displayList.empty());
 }
 
 TEST_F(ProgramLoadingTest, KeepsTheEncodingOfUtf8Files) {
     const LoadedProgram bom = load(dir.write("bom.nc", "\xEF\xBB\xBF(穴)\nG90\n"));
     EXPECT_EQ(bom.encoding, TextEncoding::Utf8Bom);
-    EXPECT_EQ(bom.text, "(穴)\r\nG90\r\n");
+    EXPECT_EQ(text, "(穴)\r\nG90\r\n");
     const LoadedProgram plain = load(dir.write("utf8.nc", "(穴)\nG90"));
     EXPECT_EQ(plain.encoding, TextEncoding::Utf8);
-    EXPECT_EQ(plain.text, "(穴)\r\nG90\r\n");
+    EXPECT_EQ(text, "(穴)\r\nG90\r\n");
 }
 
 TEST_F(ProgramLoadingTest, EmptyFileChangesNothing) {
@@ -61,10 +66,11 @@ TEST_F(ProgramLoadingTest, EmptyFileChangesNothing) {
     ASSERT_GT(drawn, 0u);
 
     bool started = false;
-    const LoadedProgram loaded =
-        load(dir.write("empty.nc", ""), {[&](std::uint64_t) { started = true; }, {}});
+    LoadCallbacks callbacks;
+    callbacks.started = [&](std::uint64_t) { started = true; };
+    const LoadedProgram loaded = load(dir.write("empty.nc", ""), callbacks);
     EXPECT_EQ(loaded.status, LoadStatus::Empty);
-    EXPECT_TRUE(loaded.text.empty());
+    EXPECT_TRUE(text.empty());
     EXPECT_FALSE(started);
     EXPECT_EQ(fx.engine.displayList.LineCount(), drawn);
     EXPECT_EQ(fx.surface.ops().size(), ops) << "surface not cleared";
@@ -95,11 +101,13 @@ TEST_F(ProgramLoadingTest, CallbacksGetLengthAndProgress) {
     const std::string path = dir.write("a.nc", "G90\nG01 X1.\n");
     std::uint64_t startedBytes = 0;
     std::vector<std::size_t> progress;
-    const LoadedProgram loaded = load(path, {[&](std::uint64_t bytes) { startedBytes = bytes; },
-                                             [&](std::size_t chars) { progress.push_back(chars); }});
+    LoadCallbacks callbacks;
+    callbacks.started = [&](std::uint64_t bytes) { startedBytes = bytes; };
+    callbacks.progress = [&](std::size_t done) { progress.push_back(done); };
+    const LoadedProgram loaded = load(path, callbacks);
     EXPECT_EQ(loaded.status, LoadStatus::Loaded);
     EXPECT_EQ(startedBytes, 12u);
-    EXPECT_EQ(progress, (std::vector<std::size_t>{5, 14}));
+    EXPECT_EQ(progress, (std::vector<std::size_t>{3, 11, 12})) << "each record's end, then the whole";
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 namespace orca {
 namespace {
 
+using namespace std::string_literals;
+
 using test::TinyCp932;
 
 const std::string kFffd(kReplacementChar);
@@ -100,6 +102,28 @@ TEST(TextCodecDecode, Utf8DropsTheByteOrderMarkAndRepairs) {
     EXPECT_EQ(codec.decode("\xEF\xBB\xBF\xFF", TextEncoding::Utf8Bom, &repaired), kFffd);
     EXPECT_TRUE(repaired);
     EXPECT_TRUE(codec.decodedRuns.empty());
+}
+
+// Taking the bytes over must give the very text decoding gives, repair
+// flag included, whatever the bytes and the encoding they were taken in.
+TEST(TextCodecDecode, TakingTheBytesOverGivesTheSameText) {
+    const TinyCp932 codec;
+    const std::string samples[] = {"",
+                                   "G90\r\nX1.\0Y2.\r\n"s,
+                                   "(\x82\xA0\xB1)G01\x81\x5FX",
+                                   "(\xE3\x81\x82)G01",
+                                   "\xEF\xBB\xBF(\xE3\x81\x82)",
+                                   "(\xE3\x81)X\xFF",
+                                   "\xEF\xBB\xBF\xFF"};
+    for (const std::string& bytes : samples) {
+        for (const TextEncoding encoding : {TextEncoding::Cp932, TextEncoding::Utf8, TextEncoding::Utf8Bom}) {
+            bool repaired = false;
+            bool repairedOwned = true;
+            const std::string decoded = codec.decode(bytes, encoding, &repaired);
+            EXPECT_EQ(codec.decodeOwned(bytes, encoding, &repairedOwned), decoded) << bytes;
+            EXPECT_EQ(repairedOwned, repaired) << bytes;
+        }
+    }
 }
 
 TEST(TextCodecEncode, KeepsTheEncoding) {

@@ -6,8 +6,10 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
+#include <thread>
 
 #include "app/qt/font_substitutes.h"
+#include "document/qt/editor_text_load.h"
 
 namespace orca::test {
 namespace {
@@ -50,6 +52,51 @@ TEST_F(EditorPaneTest, PositionsAreCharactersNotBytes) {
     pane.setSelectionStart(7);
     EXPECT_EQ(pane.caretLine(), 1);
     EXPECT_EQ(pane.selectionLength(), 0);
+}
+
+// A text built apart, in pieces and on another thread, replaces the pane's
+// as setProgramText does: unmodified, no undo, caret at the start, offsets
+// in characters, edits and undo working on it; a second one replaces the
+// first, and one dropped unshown changes nothing.
+TEST_F(EditorPaneTest, TextBuiltApartReplacesThePaneText) {
+    QSignalSpy modification(&pane, &QsciScintilla::modificationChanged);
+    pane.setProgramText("old\r\n");
+    pane.replaceSelection("x");
+    ASSERT_TRUE(pane.changedSinceSave());
+    for (int round = 0; round < 2; ++round) {
+        EditorTextLoad load(pane, 4);
+        std::thread([&load] {
+            load.append("(あい)\r\n");
+            load.append("");
+            load.append("G01 X1.\r\n");
+        }).join();
+        ASSERT_TRUE(pane.showLoadedText(load));
+        EXPECT_EQ(pane.programText(), "(あい)\r\nG01 X1.\r\n");
+        EXPECT_FALSE(pane.changedSinceSave());
+        EXPECT_FALSE(pane.isModified());
+        EXPECT_FALSE(pane.isUndoAvailable());
+        EXPECT_EQ(pane.caretLine(), 0);
+        EXPECT_EQ(pane.lines(), 3);
+    }
+    EXPECT_FALSE(modification.isEmpty());
+    EXPECT_FALSE(modification.back().front().toBool());
+
+    pane.setSelectionStart(6);
+    pane.setSelectionLength(3);
+    EXPECT_EQ(pane.selectedProgramText(), "G01");
+    pane.replaceSelection("G02");
+    EXPECT_TRUE(pane.changedSinceSave());
+    EXPECT_EQ(pane.programText(), "(あい)\r\nG02 X1.\r\n");
+    pane.undo();
+    EXPECT_EQ(pane.programText(), "(あい)\r\nG01 X1.\r\n");
+
+    {
+        EditorTextLoad dropped(pane, 0);
+        dropped.append("never shown");
+    }
+    EditorTextLoad empty(pane, 0);
+    ASSERT_TRUE(pane.showLoadedText(empty));
+    EXPECT_TRUE(pane.empty());
 }
 
 TEST_F(EditorPaneTest, OffsetsBeyondTheTextStopAtItsEnd) {

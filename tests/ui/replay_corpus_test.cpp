@@ -11,7 +11,9 @@
 #include "document/program_loading.h"
 #include "document/qt/cp932_codec.h"
 #include "nc/plot_engine.h"
+#include "nc/program_plot.h"
 #include "nc/view_fit.h"
+#include "program_generator.h"
 
 namespace orca {
 namespace {
@@ -70,6 +72,27 @@ TEST(ReplayCorpusTest, QuickReplayDrawsEveryCorpusProgramAsTheCallsOneByOne) {
             EXPECT_EQ(differingPixels(engine.displayList, surface), 0);
         }
     }
+}
+
+// A picture drawn once (the headless render) is drawn without keeping the
+// list: the very same pixels, and nothing kept.
+TEST(ReplayCorpusTest, DrawingWithoutKeepingTheListGivesTheSamePicture) {
+    ProgramOptions options;
+    options.lines = 20000;
+    const std::string text = GenerateProgram(options) + "G17 G81 X10. Y10. Z-1. R1.\nG18 G02 X5. Z5. R5.\n";
+    QImage pictures[2];
+    for (const bool keep : {true, false}) {
+        RasterSurface surface(1200, 800);
+        PlainToolMarker marker;
+        NoMessages messages;
+        PlotEngine engine(surface, marker, messages);
+        engine.keepDisplayList = keep;
+        ResetWindow(engine, 18000.0f, 12000.0f);
+        ASSERT_TRUE(PlotLoadedProgram(engine, text));
+        EXPECT_EQ(engine.displayList.empty(), !keep);
+        pictures[keep] = surface.image().copy();
+    }
+    EXPECT_TRUE(pictures[0] == pictures[1]);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "document/file_mode.h"
 #include "document/program_loading.h"
 #include "document/qt/editor_pane.h"
+#include "document/qt/editor_text_load.h"
 #include "document/qt/show_file_dlg.h"
 #include "document/qt/user_dialogs.h"
 #include "document/recent_caption.h"
@@ -157,15 +158,22 @@ std::optional<FileEncoding> Form1::FileTextDsp_Sub(const std::string& path, std:
         progress_->setVisible(true);
         progress_->setValue(progress_->min());
     }
-    // The worker only counts; the bar follows on this thread.
-    std::atomic<std::size_t> charsBuilt{0};
+    // The worker only counts; the bar follows on this thread. Its end is the
+    // decoded text's length, known once the worker has decoded the bytes.
+    std::atomic<std::size_t> textBytes{0};
+    std::atomic<std::size_t> textDone{0};
+    EditorTextLoad editorText(*richCode_, bytes.size() + bytes.size() / 16);
     LoadCallbacks callbacks;
-    callbacks.progress = [&charsBuilt](std::size_t chars) {
-        charsBuilt.store(chars, std::memory_order_relaxed);
+    callbacks.started = [&textBytes](std::uint64_t total) {
+        textBytes.store(static_cast<std::size_t>(total), std::memory_order_relaxed);
     };
+    callbacks.progress = [&textDone](std::size_t done) { textDone.store(done, std::memory_order_relaxed); };
+    callbacks.editorText = [&editorText](std::string_view piece) { editorText.append(piece); };
     callbacks.cancel = &loadCancel_;
     const auto showProgress = [&] {
-        progress_->setValue(static_cast<std::int64_t>(charsBuilt.load(std::memory_order_relaxed)));
+        const auto total = static_cast<std::int64_t>(textBytes.load(std::memory_order_relaxed));
+        if (total > 0 && total != progress_->max()) progress_->setMax(total);
+        progress_->setValue(static_cast<std::int64_t>(textDone.load(std::memory_order_relaxed)));
     };
     QTimer ticker;
     connect(&ticker, &QTimer::timeout, this, showProgress);
@@ -175,11 +183,14 @@ std::optional<FileEncoding> Form1::FileTextDsp_Sub(const std::string& path, std:
     runInBackground([&] { loaded = LoadProgramBytes(plot.engine(), std::move(bytes), codec_, callbacks); });
     ticker.stop();
     if (loadCancel_.requested()) return std::nullopt;
+    if (!richCode_->showLoadedText(editorText)) {
+        messages_.showMessage(kLoadOutOfMemoryMessage);
+        return std::nullopt;
+    }
     showProgress();
 
     drawingReplaced();
     plot.applyTo(engine_, *picBox1_, messages_);
-    richCode_->setProgramText(loaded.text);
     setStatusText("");
     if (progress_->visible()) {
         progress_->setVisible(false);

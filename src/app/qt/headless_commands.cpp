@@ -73,6 +73,7 @@ int runRender(const HeadlessOptions& o, MessageSink& sink) {
     RasterSurface surface(o.width, o.height);
     PlainToolMarker marker;
     PlotEngine engine(surface, marker, sink);
+    engine.keepDisplayList = false;
     const float w = static_cast<float>(o.width) * kTwipsPerPixel;
     const float h = static_cast<float>(o.height) * kTwipsPerPixel;
     if (!loadForCommand(engine, o, w, h)) return 1;

@@ -8,6 +8,8 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "document/qt/editor_text_load.h"
+
 namespace orca {
 namespace {
 
@@ -37,13 +39,20 @@ EditorPane::EditorPane(QWidget* parent) : QsciScintilla(parent) {
     // The horizontal scroll bar appears only when a line is wider than the pane.
     SendScintilla(SCI_SETSCROLLWIDTH, 1L);
     SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1L);
-    // Kept up to date by Scintilla, so that character offsets cost a line look-up.
-    SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF32);
+}
+
+// Made on the first use of a character offset (finding text) and then kept
+// up to date by Scintilla, so that an offset costs a line look-up; not at a
+// load, where counting a big program's characters would delay its showing.
+void EditorPane::needCharacterIndex() const {
+    if ((SendScintilla(SCI_GETLINECHARACTERINDEX) & SC_LINECHARACTERINDEX_UTF32) == 0)
+        SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF32);
 }
 
 std::int64_t EditorPane::byteLength() const { return SendScintilla(SCI_GETLENGTH); }
 
 std::int64_t EditorPane::charLength() const {
+    needCharacterIndex();
     const long lines = SendScintilla(SCI_GETLINECOUNT);
     return SendScintilla(SCI_INDEXPOSITIONFROMLINE, lines, SC_LINECHARACTERINDEX_UTF32);
 }
@@ -58,6 +67,25 @@ void EditorPane::setProgramText(std::string_view utf8) {
     SendScintilla(SCI_SETUNDOCOLLECTION, 0L);
     SendScintilla(SCI_CLEARALL);
     SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), utf8.data());
+    startAfresh();
+}
+
+bool EditorPane::showLoadedText(EditorTextLoad& load) {
+    void* document = load.takeDocument();
+    if (!document) return false;
+    // The code page and line-end mode belong to the document, so the new
+    // one is given the pane's.
+    const long eolMode = SendScintilla(SCI_GETEOLMODE);
+    SendScintilla(SCI_SETDOCPOINTER, 0UL, document);
+    SendScintilla(SCI_RELEASEDOCUMENT, 0UL, document);
+    SendScintilla(SCI_SETCODEPAGE, static_cast<unsigned long>(SC_CP_UTF8));
+    SendScintilla(SCI_SETEOLMODE, static_cast<unsigned long>(eolMode));
+    startAfresh();
+    fitLineNumberMargin();
+    return true;
+}
+
+void EditorPane::startAfresh() {
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_SETUNDOCOLLECTION, 1L);
     SendScintilla(SCI_GOTOPOS, 0L);
@@ -67,6 +95,7 @@ void EditorPane::setProgramText(std::string_view utf8) {
 bool EditorPane::empty() const { return byteLength() == 0; }
 
 std::int64_t EditorPane::charOffsetOf(std::int64_t bytePos) const {
+    needCharacterIndex();
     const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(bytePos));
     const long lineStart = SendScintilla(SCI_POSITIONFROMLINE, line);
     return SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, SC_LINECHARACTERINDEX_UTF32) +

@@ -10,6 +10,8 @@
 
 namespace orca {
 
+class EditorTextLoad;
+
 // The editor pane richCode: plain text in one font, lines separated by
 // CR LF. Every position it gives or takes is a character offset (Unicode
 // code points, a CR LF counting two); Scintilla's byte positions stay inside.
@@ -24,6 +26,9 @@ public:
     // Replaces everything at once; the text counts as unmodified, has no
     // undo history and the caret stands at its start.
     void setProgramText(std::string_view utf8);
+    // The same for a text built apart (false, changing nothing, when it is
+    // incomplete): the pane takes it over without copying it.
+    [[nodiscard]] bool showLoadedText(EditorTextLoad& load);
     bool empty() const;
 
     std::int64_t selectionStart() const;
@@ -75,8 +80,11 @@ private:
     static constexpr int kLineNumberMargin = 0;
 
     void fitLineNumberMargin();
+    // A new text has no undo history, counts as saved and has the caret at its start.
+    void startAfresh();
     std::int64_t byteLength() const;
     std::int64_t charLength() const;
+    void needCharacterIndex() const;
 
     QFont font_;
     QString marginDigits_;
