@@ -21,7 +21,7 @@ class QuietHost : public RouteHost, public PanHost {
 public:
     explicit QuietHost(const std::string& text) : text_(text) {}
 
-    std::string EditorText() const override { return text_; }
+    std::string_view EditorText() const override { return text_; }
     std::int64_t CaretLine() const override { return 0; }
     void SetStatusText(const std::string&) override {}
     bool ProgressVisible() const override { return progressVisible_; }

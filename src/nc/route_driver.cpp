@@ -1,7 +1,9 @@
 #include "nc/route_driver.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
+#include <thread>
 #include <utility>
 
 #include "nc/crlf_lines.h"
@@ -34,6 +36,22 @@ private:
     std::int64_t next_;
 };
 
+// A redraw runs no events while it draws, so its picture is seen only when
+// complete: a second core paints the primitives while this one reads on.
+class PaintingAside {
+public:
+    explicit PaintingAside(PlotEngine& engine) : engine_(engine), thread_(engine.surface) {
+        engine.drawing = &thread_;
+    }
+    ~PaintingAside() { engine_.drawing = nullptr; }
+    PaintingAside(const PaintingAside&) = delete;
+    PaintingAside& operator=(const PaintingAside&) = delete;
+
+private:
+    PlotEngine& engine_;
+    DrawingThread thread_;
+};
+
 void HideProgress(RouteHost& host) {
     if (!host.ProgressVisible()) return;
     host.SetProgressVisible(false);
@@ -59,7 +77,9 @@ std::string ExpressionLinesStatusText(std::int64_t lines) {
 void RouteDriver::RouteDsp_Sub(bool trace) {
     const int savedPicture = host_.TraceButtonPicture();
     host_.SetTraceButtonPicture(kStopPicture);
-    std::string text = drawBusy_ == 0 ? host_.EditorText() : std::string();
+    // Events run between the extents pass's lines and the user may edit
+    // meanwhile, so the pass reads a copy of the text as it was.
+    std::string text = drawBusy_ == 0 ? std::string(host_.EditorText()) : std::string();
     if (drawBusy_ != 0 || text.empty()) {
         endOfRun(savedPicture);
         return;
@@ -75,12 +95,12 @@ void RouteDriver::RouteDsp_Sub(bool trace) {
     host_.SetStatusText("描画中...");
 
     bool complete = false;  // not stopped by the user
-    if (extentsLoop(std::move(text))) {
+    if (extentsLoop(text)) {
         HideProgress(host_);
         complete = true;
         if (FitView(engine_)) {
             Kukaku_Dsp(engine_);
-            complete = drawLoop(trace);
+            complete = drawLoop(trace, std::move(text));
         }
     }
     endOfRun(savedPicture);
@@ -88,9 +108,10 @@ void RouteDriver::RouteDsp_Sub(bool trace) {
         host_.SetStatusText(ExpressionLinesStatusText(engine_.nc.ExpressionLines));
 }
 
-bool RouteDriver::extentsLoop(std::string text) {
-    CrLfLines lines(std::move(text));
-    const auto total = static_cast<std::int64_t>(Utf8CharCount(lines.text()));
+bool RouteDriver::extentsLoop(std::string_view text) {
+    CrLfLines lines(text);
+    // The closing CR LF the splitter adds counts too.
+    const auto total = static_cast<std::int64_t>(Utf8CharCount(text) + 2);
     host_.SetProgressRange(0, total);
     host_.SetProgressVisible(true);
     host_.SetProgressValue(0);
@@ -98,7 +119,7 @@ bool RouteDriver::extentsLoop(std::string text) {
 
     ProgressSteps progress(host_, total);
     // Without multi-byte characters a byte count is a character count.
-    const bool singleBytes = static_cast<std::size_t>(total) == lines.text().size();
+    const bool singleBytes = static_cast<std::size_t>(total) == text.size() + 2;
     std::int64_t charsBefore = 0;
     std::int64_t lineNumber = 0;
     std::string_view line;
@@ -114,11 +135,16 @@ bool RouteDriver::extentsLoop(std::string text) {
     return true;
 }
 
-bool RouteDriver::drawLoop(bool trace) {
+bool RouteDriver::drawLoop(bool trace, std::string text) {
     engine_.nc.startToolPathPass(engine_.settings.IncFlagDefault);
     // The text is read again: the user may have edited it while events ran.
-    CrLfLines lines(host_.EditorText());
+    // Mostly nobody has, and comparing costs far less than copying.
+    const std::string_view now = host_.EditorText();
+    if (now != text) text.assign(now);
+    CrLfLines lines(text);
     engine_.displayList.clear();
+    std::optional<PaintingAside> painting;
+    if (!trace && std::thread::hardware_concurrency() > 1) painting.emplace(engine_);
 
     std::int64_t counter = 1;
     // The editor also breaks lines at a lone CR or LF, which stays inside a
@@ -139,8 +165,7 @@ bool RouteDriver::drawLoop(bool trace) {
         if (drawBusy_ == 0) return false;
         engine_.lineNumber = editorLine;
         RunLine(toolPath, engine_, line);
-        editorLine += 1 + static_cast<std::int32_t>(std::count_if(
-                              shown.begin(), shown.end(), [](char c) { return c == '\r' || c == '\n'; }));
+        editorLine += 1 + static_cast<std::int32_t>(lines.innerBreaks());
         if (trace) tracePause(t0);
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace orca {
 
@@ -12,8 +13,9 @@ class RouteHost {
 public:
     virtual ~RouteHost() = default;
 
-    // The editor's whole text, UTF-8, lines separated by CR LF.
-    virtual std::string EditorText() const = 0;
+    // The editor's whole text, UTF-8, lines separated by CR LF, as it stands:
+    // valid until events run or the text changes.
+    virtual std::string_view EditorText() const = 0;
     // Zero-based index of the line that holds the caret.
     virtual std::int64_t CaretLine() const = 0;
     virtual void SetStatusText(const std::string& text) = 0;
@@ -70,9 +72,10 @@ public:
     std::int16_t DrawBusy() const { return drawBusy_; }
 
 private:
-    bool extentsLoop(std::string text);
-    // True when every line was drawn, false when the run was stopped.
-    bool drawLoop(bool trace);
+    bool extentsLoop(std::string_view text);
+    // True when every line was drawn, false when the run was stopped. `text`
+    // is what the extents pass read.
+    bool drawLoop(bool trace, std::string text);
     void tracePause(double t0);
     void endOfRun(int savedPicture);
 

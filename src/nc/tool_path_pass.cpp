@@ -146,21 +146,29 @@ ToolPathPlan planToolPath(PlotEngine& engine, const NcLine& line) {
 
 class PrimitiveSink {
 public:
-    PrimitiveSink(PlotView& p, std::int32_t lineNumber) : p_(p), lineNumber_(lineNumber) {}
+    PrimitiveSink(PlotEngine& e, std::int32_t lineNumber)
+        : p_(e), thread_(e.drawing), lineNumber_(lineNumber) {}
 
     void line(double x1, double y1, double x2, double y2, int color, std::int16_t style) {
-        drawStyledLine(p_.surface, toSurface(x1), toSurface(y1), toSurface(x2), toSurface(y2), color, style);
+        if (thread_) {
+            thread_->line(toSurface(x1), toSurface(y1), toSurface(x2), toSurface(y2), color, style);
+        } else {
+            drawStyledLine(p_.surface, toSurface(x1), toSurface(y1), toSurface(x2), toSurface(y2), color,
+                           style);
+        }
         if (p_.keepDisplayList)
             p_.displayList.lines.push_back(
                 {x1, y1, x2, y2, static_cast<std::int16_t>(color), style, lineNumber_});
     }
 
     void circle(double x, double y, double r, int color, double start, double end) {
-        Surface& s = p_.surface;
-        const std::int16_t saved = s.DrawStyle();
-        s.setDrawStyle(kSolid);
-        s.Circle(toSurface(x), toSurface(y), toSurface(r), color, toSurface(start), toSurface(end));
-        s.setDrawStyle(saved);
+        if (thread_) {
+            thread_->circle(toSurface(x), toSurface(y), toSurface(r), color, toSurface(start),
+                            toSurface(end));
+        } else {
+            drawSolidCircle(p_.surface, toSurface(x), toSurface(y), toSurface(r), color, toSurface(start),
+                            toSurface(end));
+        }
         if (p_.keepDisplayList)
             p_.displayList.circles.push_back(
                 {x, y, r, static_cast<std::int16_t>(color), start, end, kSolid, lineNumber_});
@@ -173,6 +181,7 @@ public:
 
 private:
     PlotView& p_;
+    DrawingThread* thread_;
     std::int32_t lineNumber_;
 };
 

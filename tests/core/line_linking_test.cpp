@@ -97,7 +97,7 @@ class MarkingHost : public RouteHost {
 public:
     std::string text;
     std::vector<std::int64_t> marked;
-    std::string EditorText() const override { return text; }
+    std::string_view EditorText() const override { return text; }
     std::int64_t CaretLine() const override { return 0; }
     void SetStatusText(const std::string&) override {}
     bool ProgressVisible() const override { return false; }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -32,7 +33,7 @@ public:
     int events = 0;
     std::function<void()> onEvents;
 
-    std::string EditorText() const override { return text; }
+    std::string_view EditorText() const override { return text; }
     std::int64_t CaretLine() const override { return caretLine; }
     void SetStatusText(const std::string& t) override { status = t; }
     bool ProgressVisible() const override { return progressVisible; }
@@ -98,8 +99,8 @@ void ExpectIdle(const DriverFixture& f, const std::string& caretStatus) {
 }  // namespace
 
 TEST(CrLfLines, EveryLineKeepsItsCrLfAndTheTextGetsOneMore) {
-    const auto split = [](std::string text) {
-        CrLfLines lines(std::move(text));
+    const auto split = [](const std::string& text) {
+        CrLfLines lines(text);
         std::vector<std::string> out;
         std::string_view line;
         while (lines.next(line)) out.emplace_back(line);
@@ -110,6 +111,18 @@ TEST(CrLfLines, EveryLineKeepsItsCrLfAndTheTextGetsOneMore) {
     EXPECT_EQ(split(""), (std::vector<std::string>{"\r\n"}));
     EXPECT_EQ(split("A\nB\rC"), (std::vector<std::string>{"A\nB\rC\r\n"}));
     EXPECT_EQ(Utf8CharCount("(穴)G01"), 6u);
+    EXPECT_EQ(Utf8CharCount("G01 X1. (穴あけ・ドリル) Y2. é"), 23u);  // beyond one block of eight bytes
+    std::string comment;
+    for (int i = 0; i < 4000; ++i) comment += "穴";
+    EXPECT_EQ(Utf8CharCount(comment + "G01"), 4003u);  // more continuing bytes than one sum holds
+}
+
+TEST(CrLfLines, CountsTheLoneBreaksInsideEachLine) {
+    CrLfLines lines("A\nB\rC\r\nD\r\r\n\r\nE\r");
+    std::vector<std::size_t> breaks;
+    std::string_view line;
+    while (lines.next(line)) breaks.push_back(lines.innerBreaks());
+    EXPECT_EQ(breaks, (std::vector<std::size_t>{2, 1, 0, 1}));
 }
 
 TEST(CaretLineStatus, LineNumberWithABlankForTheSign) {
@@ -264,4 +277,69 @@ TEST(RouteDriver, StopWhenIdleChangesNothing) {
     f.driver.stopRun();
     EXPECT_EQ(f.host.status, "kept");
     EXPECT_TRUE(f.surface.ops().empty());
+}
+
+namespace {
+
+// Moves, arcs by R and by I/J, holes of a cycle and an arc whose centre
+// cannot be computed, repeated well beyond what one hand-over paints.
+std::string MixedProgram(int repeats) {
+    std::string text;
+    for (int i = 0; i < repeats; ++i) {
+        const std::string y = std::to_string(i % 50) + ".";
+        text += "G90 G00 X0. Y" + y + "\r\nG01 X10. Y5.\r\nG02 X20. Y5. R5.\r\nG03 X30. Y5. I5. J0.\r\n";
+        text += "G81 X40. Y10. Z-1. R1.\r\nX50.\r\nG80\r\n";
+        if (i % 700 == 0) text += "G02 X90. Y5. R1.\r\n";
+    }
+    return text;
+}
+
+// Every message with the number of surface operations it followed.
+class SurfaceWatchingSink : public MessageSink {
+public:
+    explicit SurfaceWatchingSink(const RecordingSurface& s) : surface_(s) {}
+    void showMessage(const std::string&) override { opsSeen.push_back(surface_.ops().size()); }
+    std::vector<std::size_t> opsSeen;
+
+private:
+    const RecordingSurface& surface_;
+};
+
+struct WatchedDriver {
+    RecordingSurface surface;
+    PlainToolMarker marker;
+    SurfaceWatchingSink sink{surface};
+    PlotEngine engine{surface, marker, sink};
+    FakeHost host;
+    RouteDriver driver{engine, host};
+
+    explicit WatchedDriver(std::string text) { host.text = std::move(text); }
+};
+
+bool SameOps(const std::vector<RecordingSurface::Op>& a, const std::vector<RecordingSurface::Op>& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](const auto& x, const auto& y) {
+               return x.kind == y.kind && x.style == y.style && x.color == y.color && x.a == y.a &&
+                      x.b == y.b && x.c == y.c && x.d == y.d && x.start == y.start && x.end == y.end;
+           });
+}
+
+}  // namespace
+
+// The redraw paints on a second thread; a trace at full speed draws every
+// primitive itself. Both leave the same picture, and a message shown while
+// drawing comes after everything drawn before it, as the user would see it.
+TEST(RouteDriver, RedrawPaintsWhatATraceDrawsAndMessagesFollowThePicture) {
+    const std::string text = MixedProgram(1500);
+    WatchedDriver redraw(text);
+    redraw.driver.RouteDsp_Sub(false);
+    WatchedDriver trace(text);
+    trace.driver.RouteDsp_Sub(true);
+
+    EXPECT_GT(redraw.engine.displayList.CircleCount(), 4096u);
+    EXPECT_TRUE(SameOps(redraw.surface.ops(), trace.surface.ops()));
+    EXPECT_EQ(redraw.sink.opsSeen, trace.sink.opsSeen);
+    ASSERT_GE(redraw.sink.opsSeen.size(), 6u);  // three arcs, reported by each pass
+    EXPECT_GT(redraw.sink.opsSeen.back(), redraw.sink.opsSeen.front());
+    EXPECT_EQ(redraw.engine.drawing, nullptr);
 }

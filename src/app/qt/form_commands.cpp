@@ -12,7 +12,15 @@
 namespace orca {
 FormRouteHost::FormRouteHost(Form1& form) : form_(form) { clock_.start(); }
 
-std::string FormRouteHost::EditorText() const { return form_.richCode().programText(); }
+// Scintilla's own buffer, made contiguous, so a redraw that only compares
+// the text does not copy it.
+std::string_view FormRouteHost::EditorText() const {
+    EditorPane& pane = form_.richCode();
+    const auto length = static_cast<std::size_t>(pane.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+    const auto* data =
+        static_cast<const char*>(pane.SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+    return data ? std::string_view(data, length) : std::string_view();
+}
 
 std::int64_t FormRouteHost::CaretLine() const { return form_.richCode().caretLine(); }
 

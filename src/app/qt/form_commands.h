@@ -21,7 +21,7 @@ public:
 
     explicit FormRouteHost(Form1& form);
 
-    std::string EditorText() const override;
+    std::string_view EditorText() const override;
     std::int64_t CaretLine() const override;
     void SetStatusText(const std::string& text) override;
     bool ProgressVisible() const override;
