@@ -9,12 +9,13 @@
 
 namespace orca {
 
-// What a load holds at its peak, measured in the window and in the headless
-// commands on programs of 4 to 32 bytes a line: the bytes read, the decoded
-// text, the editor text being built, the editor pane's copy and the drawn
-// segments. Short lines cost more per byte, so lines count on their own.
-inline constexpr double kLoadBytesPerFileByte = 6;
-inline constexpr double kLoadBytesPerLine = 100;
+// What a load holds at its peak, measured in the window on programs of 4 to
+// 210 bytes a line (the headless commands hold less): the decoded text,
+// the editor pane's copy and the drawn segments, with room for a text that
+// grows by half in decoding (CP932 kanji) while its bytes are still held.
+// Short lines cost more per byte, so lines count on their own.
+inline constexpr double kLoadBytesPerFileByte = 4;
+inline constexpr double kLoadBytesPerLine = 80;
 
 struct LoadSize {
     std::uint64_t bytes = 0;

@@ -165,8 +165,11 @@ std::optional<FileEncoding> Form1::FileTextDsp_Sub(const std::string& path, std:
     std::atomic<std::size_t> textDone{0};
     EditorTextLoad editorText(*richCode_, bytes.size() + bytes.size() / 16);
     LoadCallbacks callbacks;
-    callbacks.started = [&passBytes](std::uint64_t total) {
-        passBytes.store(2 * static_cast<std::size_t>(total), std::memory_order_relaxed);
+    callbacks.started = [&passBytes, &editorText](std::uint64_t total) {
+        const auto textBytes = static_cast<std::size_t>(total);
+        passBytes.store(2 * textBytes, std::memory_order_relaxed);
+        // Decoding may have grown the text: the editor's room follows it.
+        editorText.expect(textBytes + textBytes / 16);
     };
     callbacks.progress = [&textDone](std::size_t done) { textDone.store(done, std::memory_order_relaxed); };
     callbacks.editorText = [&editorText](std::string_view piece) { editorText.append(piece); };

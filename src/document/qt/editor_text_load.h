@@ -21,6 +21,8 @@ public:
     EditorTextLoad(const EditorTextLoad&) = delete;
     EditorTextLoad& operator=(const EditorTextLoad&) = delete;
 
+    // A better guess of the room to make, given before the first piece.
+    void expect(std::size_t bytes) { expectedBytes_ = bytes; }
     void append(std::string_view piece);
     // The memory ran out while the text was being built: it is incomplete.
     bool failed() const { return failed_; }
