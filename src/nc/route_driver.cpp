@@ -180,6 +180,7 @@ void RouteDriver::tracePause(double t0) {
 }
 
 void RouteDriver::endOfRun(int savedPicture) {
+    host_.RunEnded();
     HideProgress(host_);
     host_.SetTraceButtonCaption(kTraceCaption);
     host_.SetTraceButtonPicture(savedPicture);

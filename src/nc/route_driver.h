@@ -39,8 +39,10 @@ public:
     virtual float FrameWidth() const = 0;
     virtual float FrameHeight() const = 0;
     // A trace is about to draw this zero-based editor line: the window lets
-    // the user follow it in the text.
+    // the user follow it in the text, at the latest when its events next run.
     virtual void MarkTracedLine(std::int64_t /*lineIndex*/) {}
+    // The run is over: the line marked last is shown now if it is not yet.
+    virtual void RunEnded() {}
 };
 
 // Picture the trace button shows while a run is active.

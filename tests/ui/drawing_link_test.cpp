@@ -227,6 +227,19 @@ TEST_F(DrawingLinkTest, KeysReachTheMenuCommandsWhoseCaptionsStay) {
     EXPECT_EQ(f.richCode().programText(), kProgram);  // no key typed into the text
 }
 
+// The caret follows a fast trace when the window's events run, and ends on
+// the last line drawn even when no events ran after it.
+TEST_F(DrawingLinkTest, ACompletedTraceLeavesTheCaretOnItsLastLine) {
+    Form1& f = started();
+    std::string text;
+    for (int i = 1; i <= 200; ++i) text += "G01 X" + std::to_string(i) + ". Y1.\r\n";
+    f.richCode().setProgramText(text);
+    f.engine().settings.TraceSpeed = f.engine().settings.TraceSpeedMax;
+    f.mnuViewTrace_Click();
+    ASSERT_EQ(list().lines.size(), 200u);
+    EXPECT_GE(f.richCode().caretLine(), list().lines.back().LineNumber - 1);
+}
+
 TEST_F(DrawingLinkTest, EscStopsATraceThatLeavesTheCaretOnItsLine) {
     Form1& f = started();
     std::string text;

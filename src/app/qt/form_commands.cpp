@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QToolButton>
+#include <utility>
 
 #include "app/qt/form1.h"
 #include "app/ui/progress_control.h"
@@ -49,6 +50,7 @@ void FormRouteHost::SetTraceButtonCaption(const std::string& caption) {
 
 void FormRouteHost::DoEvents() {
     if (sincePump_.isValid() && !sincePump_.hasExpired(kPumpIntervalMs)) return;
+    showTracedLine();
     QCoreApplication::processEvents();
     sincePump_.start();
 }
@@ -61,7 +63,13 @@ float FormRouteHost::FrameHeight() const { return form_.picMainHeight(); }
 
 // The caret follows the trace, so the line being drawn is in view and
 // highlighted, and a stopped trace leaves the caret on the last line drawn.
-void FormRouteHost::MarkTracedLine(std::int64_t lineIndex) { form_.richCode().showLine(lineIndex); }
+void FormRouteHost::MarkTracedLine(std::int64_t lineIndex) { tracedLine_ = lineIndex; }
+
+void FormRouteHost::RunEnded() { showTracedLine(); }
+
+void FormRouteHost::showTracedLine() {
+    if (tracedLine_) form_.richCode().showLine(*std::exchange(tracedLine_, std::nullopt));
+}
 
 void FormViewHost::ShowHourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 

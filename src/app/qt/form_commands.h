@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <optional>
 
 #include "base/message_sink.h"
 #include "document/find.h"
@@ -36,11 +37,16 @@ public:
     float FrameWidth() const override;
     float FrameHeight() const override;
     void MarkTracedLine(std::int64_t lineIndex) override;
+    void RunEnded() override;
 
 private:
     Form1& form_;
     QElapsedTimer clock_;
     QElapsedTimer sincePump_;
+    // The traced line the caret goes to when the events next run: moving
+    // the caret scrolls the editor, which is worth doing only when seen.
+    std::optional<std::int64_t> tracedLine_;
+    void showTracedLine();
 };
 
 // Zoom and pan: the hourglass over the whole program and the pan buttons.
