@@ -42,7 +42,7 @@ see qt6options(7)) are passed on to Qt.
 
 Settings are kept in the file $ORCA_SETTINGS_FILE names, when it is set;
 otherwise in OrcaＮＣEditor.ini beside the program when its folder is
-writable (a build folder), else in
+writable and not a system one like /usr/bin (a build folder), else in
 $XDG_CONFIG_HOME/OrcaNCEditor/OrcaＮＣEditor.ini (~/.config when
 XDG_CONFIG_HOME is unset or not an absolute path). For this run:
   )" + std::string(settingsFile) +

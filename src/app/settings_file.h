@@ -127,12 +127,16 @@ struct SettingsPlace {
     std::string overridePath;  // ORCA_SETTINGS_FILE: used as it is when set
     std::string exeDir;        // the folder of the running program
     bool exeDirWritable = false;
+    // Folders programs are installed into for every user (the install's own
+    // among them): settings never go there, even when they are writable.
+    std::vector<std::string> sharedProgramDirs;
     std::string xdgConfigHome;  // XDG_CONFIG_HOME
     std::string home;           // HOME
 };
 
-// Beside the program when its folder is writable; otherwise in the user's
-// configuration folder ($XDG_CONFIG_HOME or ~/.config) under "OrcaNCEditor".
+// Beside the program when its folder is writable and not one shared by every
+// user (as /usr/bin is to root); otherwise in the user's configuration
+// folder ($XDG_CONFIG_HOME or ~/.config) under "OrcaNCEditor".
 std::string SettingsFilePath(const SettingsPlace& place);
 // The place of this process: its environment and the folder of `exeDir`.
 SettingsPlace CurrentSettingsPlace(const std::string& exeDir);

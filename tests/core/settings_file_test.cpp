@@ -430,6 +430,18 @@ TEST(SettingsFilePath, PlaceRule) {
     EXPECT_EQ(SettingsFilePath(place), "/home/u/.config/OrcaNCEditor/OrcaＮＣEditor.ini")
         << "relative is ignored";
 
+    // A writable folder every user's programs are in (root's /usr/bin) is
+    // not the place, however it is written.
+    place.xdgConfigHome.clear();
+    place.exeDirWritable = true;
+    place.sharedProgramDirs = {"/usr/local/bin", "/usr/bin"};
+    for (const char* dir : {"/usr/bin", "/usr/bin/", "/usr/./bin"}) {
+        place.exeDir = dir;
+        EXPECT_EQ(SettingsFilePath(place), "/home/u/.config/OrcaNCEditor/OrcaＮＣEditor.ini") << dir;
+    }
+    place.exeDir = "/usr/bin/orca";
+    EXPECT_EQ(SettingsFilePath(place), "/usr/bin/orca/OrcaＮＣEditor.ini") << "a folder of its own";
+
     place.overridePath = "/tmp/test.ini";
     EXPECT_EQ(SettingsFilePath(place), "/tmp/test.ini");
 }
@@ -438,6 +450,8 @@ TEST(SettingsFilePath, CurrentPlaceChecksTheFolder) {
     test::ScratchDir dir;
     EXPECT_TRUE(CurrentSettingsPlace(dir.path().string()).exeDirWritable);
     EXPECT_FALSE(CurrentSettingsPlace(dir.file("missing")).exeDirWritable);
+    const std::vector<std::string> shared = CurrentSettingsPlace(dir.path().string()).sharedProgramDirs;
+    EXPECT_NE(std::find(shared.begin(), shared.end(), "/usr/bin"), shared.end());
     EXPECT_FALSE(ExecutableDir().empty());
 }
 
