@@ -20,6 +20,10 @@ protected:
     ~Loader() = default;
 };
 
+// The loader's calls below go through the layout above onto the editor
+// library's own object, whose type the sanitizer's check of virtual calls
+// cannot match to this declaration: that check is off for them.
+
 // The editor makes a loader without looking at its view, so this is safe
 // on any thread.
 void EditorTextLoad::startLoader() {
@@ -33,11 +37,11 @@ void EditorTextLoad::startLoader() {
     failed_ = loader_ == nullptr;
 }
 
-EditorTextLoad::~EditorTextLoad() {
+[[gnu::no_sanitize("vptr")]] EditorTextLoad::~EditorTextLoad() {
     if (loader_) loader_->Release();
 }
 
-void EditorTextLoad::append(std::string_view piece) {
+[[gnu::no_sanitize("vptr")]] void EditorTextLoad::append(std::string_view piece) {
     if (!loader_ && !failed_) startLoader();
     if (failed_ || piece.empty()) return;
     if (loader_->AddData(piece.data(), static_cast<std::ptrdiff_t>(piece.size())) !=
@@ -46,7 +50,7 @@ void EditorTextLoad::append(std::string_view piece) {
     }
 }
 
-void* EditorTextLoad::takeDocument() {
+[[gnu::no_sanitize("vptr")]] void* EditorTextLoad::takeDocument() {
     if (!loader_ && !failed_) startLoader();
     if (failed_) return nullptr;
     void* document = loader_->ConvertToDocument();
