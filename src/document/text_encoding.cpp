@@ -51,48 +51,40 @@ TextEncoding DetectEncoding(std::string_view bytes, bool complete) {
 }
 
 std::string TextCodec::decode(std::string_view bytes, TextEncoding encoding, bool* utf8Repaired) const {
-    if (utf8Repaired) *utf8Repaired = false;
-    if (encoding == TextEncoding::Cp932 && IsAscii(bytes)) return std::string(bytes);
-    std::string out;
-    if (encoding == TextEncoding::Cp932) {
-        out.reserve(bytes.size() + bytes.size() / 2);
-        appendDecodedCp932(bytes, out);
-        return out;
-    }
-    if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
-    out.reserve(bytes.size());
-    const bool repaired = AppendUtf8Repaired(bytes, out);
-    if (utf8Repaired) *utf8Repaired = repaired;
-    return out;
+    return decodeInPieces(bytes, encoding, utf8Repaired, nullptr);
 }
 
 std::string TextCodec::decodeOwned(std::string bytes, TextEncoding encoding, bool* utf8Repaired,
                                    const CancelFlag* cancel) const {
-    if (utf8Repaired) *utf8Repaired = false;
     if (encoding == TextEncoding::Cp932
             ? IsAscii(bytes)
             : encoding == TextEncoding::Utf8 && !bytes.starts_with(kUtf8Bom) && CheckUtf8(bytes).valid) {
+        if (utf8Repaired) *utf8Repaired = false;
         return bytes;
     }
-    std::string_view rest(bytes);
+    return decodeInPieces(bytes, encoding, utf8Repaired, cancel);
+}
+
+std::string TextCodec::decodeInPieces(std::string_view bytes, TextEncoding encoding, bool* utf8Repaired,
+                                      const CancelFlag* cancel) const {
     const bool cp932 = encoding == TextEncoding::Cp932;
-    if (!cp932 && rest.starts_with(kUtf8Bom)) rest.remove_prefix(kUtf8Bom.size());
+    if (!cp932 && bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
     std::string out;
-    out.reserve(cp932 ? rest.size() + rest.size() / 2 : rest.size());
+    out.reserve(cp932 ? bytes.size() + bytes.size() / 2 : bytes.size());
     bool repaired = false;
     // Pieces end after a line end, which no character of either encoding
     // holds as one of its bytes, so they decode as the whole would.
     constexpr std::size_t kPiece = 4 << 20;
-    while (!rest.empty() && !Cancelled(cancel)) {
-        std::size_t end = FindLineEnd(rest, std::min(kPiece, rest.size()));
-        end = std::min(end + 1, rest.size());
-        const std::string_view piece = rest.substr(0, end);
+    while (!bytes.empty() && !Cancelled(cancel)) {
+        const std::size_t end =
+            std::min(FindLineEnd(bytes, std::min(kPiece, bytes.size())) + 1, bytes.size());
+        const std::string_view piece = bytes.substr(0, end);
         if (cp932) {
             appendDecodedCp932(piece, out);
         } else {
             repaired = AppendUtf8Repaired(piece, out) || repaired;
         }
-        rest.remove_prefix(end);
+        bytes.remove_prefix(end);
     }
     if (utf8Repaired) *utf8Repaired = repaired;
     return out;

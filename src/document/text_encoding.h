@@ -70,6 +70,9 @@ protected:
     virtual bool encodeCp932Run(std::string_view run, std::string& out) const = 0;
 
 private:
+    // Decodes a few megabytes at a time, the cancel request looked at in between.
+    std::string decodeInPieces(std::string_view bytes, TextEncoding encoding, bool* utf8Repaired,
+                               const CancelFlag* cancel) const;
     void appendDecodedCp932(std::string_view bytes, std::string& out) const;
     EncodeResult encodeCp932(std::string_view utf8) const;
     Unrepresentable firstUnrepresentable(std::string_view utf8, std::size_t runStart,

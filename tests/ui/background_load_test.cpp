@@ -17,9 +17,6 @@ namespace {
 
 class BackgroundLoadTest : public Form1Test {
 protected:
-    static constexpr const char* kFirst = "G91\nG01 X10. Y10.\n";
-    static constexpr const char* kFirstText = "G91\r\nG01 X10. Y10.\r\n";
-
     // Large enough that the passes last many turns of the event loop.
     std::string bigProgram() {
         ProgramOptions options;

@@ -19,6 +19,10 @@
 
 namespace orca::test {
 
+// A small incremental program and its text as the editor shows it.
+inline constexpr const char* kFirst = "G91\nG01 X10. Y10.\n";
+inline constexpr const char* kFirstText = "G91\r\nG01 X10. Y10.\r\n";
+
 // A main window with its settings file in a fresh folder and every dialog
 // answered by the test.
 class Form1Test : public ::testing::Test {

@@ -20,9 +20,6 @@ namespace {
 
 class LoadSafetyTest : public Form1Test {
 protected:
-    static constexpr const char* kFirst = "G91\nG01 X10. Y10.\n";
-    static constexpr const char* kFirstText = "G91\r\nG01 X10. Y10.\r\n";
-
     void drop(const std::string& path) { form().richCode_OLEDragDrop({QString::fromStdString(path)}); }
 
     // A program in incremental mode, its view panned, to see what a load keeps.
