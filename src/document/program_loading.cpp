@@ -6,7 +6,6 @@
 #include <thread>
 #include <utility>
 
-#include "base/huge_pages.h"
 #include "document/program_file.h"
 #include "document/text_lines.h"
 #include "nc/plot_engine.h"
@@ -57,7 +56,6 @@ void readFitting(ProgramFile& file, const ReadLimits& limits, ProgramBytes& resu
     // it is read in chunks all the same, to notice a cancel request soon.
     if (file.sizeHint() > 0) {
         bytes.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(file.sizeHint() + 1, ceiling)));
-        AdviseHugePages(bytes.data(), bytes.capacity());
     }
     while (!file.atEnd() && !Cancelled(limits.cancel)) {
         std::size_t next = kChunk;

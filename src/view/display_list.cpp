@@ -1,19 +1,12 @@
 #include "view/display_list.h"
 
-#include "base/huge_pages.h"
 #include "view/surface.h"
 
 namespace orca {
 
 void DisplayList::reserveFor(std::size_t records) {
-    if (lines.capacity() < records) {
-        lines.reserve(records);
-        AdviseHugePages(lines.data(), lines.capacity() * sizeof(LineItem));
-    }
-    if (circles.capacity() < records) {
-        circles.reserve(records);
-        AdviseHugePages(circles.data(), circles.capacity() * sizeof(CircleItem));
-    }
+    lines.reserve(records);
+    circles.reserve(records);
 }
 
 void DisplayList_Redraw(const DisplayList& list, Surface& surface) { surface.Replay(list); }
