@@ -21,10 +21,6 @@ public:
 // The generated 1,000,000-line program (made once per run).
 const std::string& MillionLineProgram();
 
-// Both passes of a draw over `text` with the grid off: extents, fit, then the
-// tool-path pass into a fresh display list. False when nothing is drawn.
-bool RunBothPasses(PlotEngine& engine, const std::string& text);
-
 // The display list of the 1,000,000-line program on a 1200 x 800 window.
 const DisplayList& MillionLineDisplayList();
 

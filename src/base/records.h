@@ -30,21 +30,41 @@ inline std::size_t FindLineEnd(std::string_view text, std::size_t from) {
 }
 
 // Splits text into records: CR LF, a lone CR and a lone LF each end a
-// record; a last line without a line end is a record too. An `f` that
-// returns a bool stops the splitting by returning false.
+// record; a last line without a line end is a record too.
+class Records {
+public:
+    explicit Records(std::string_view text) : text_(text) {}
+
+    // The next record; false after the last.
+    bool next(std::string_view& record) {
+        const std::size_t n = text_.size();
+        if (pos_ >= n) return false;
+        const std::size_t end = FindLineEnd(text_, pos_);
+        record = text_.substr(pos_, end - pos_);
+        if (end >= n) {
+            pos_ = n;
+        } else {
+            pos_ = end + ((text_[end] == '\r' && end + 1 < n && text_[end + 1] == '\n') ? 2 : 1);
+        }
+        return true;
+    }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// Calls `f` on every record in turn. An `f` that returns a bool stops the
+// splitting by returning false.
 template <typename F>
 void ForEachRecord(std::string_view text, F&& f) {
-    std::size_t pos = 0;
-    const std::size_t n = text.size();
-    while (pos < n) {
-        const std::size_t end = FindLineEnd(text, pos);
-        if constexpr (std::is_same_v<decltype(f(text.substr(pos, end - pos))), bool>) {
-            if (!f(text.substr(pos, end - pos))) break;
+    Records records(text);
+    for (std::string_view record; records.next(record);) {
+        if constexpr (std::is_same_v<decltype(f(record)), bool>) {
+            if (!f(record)) break;
         } else {
-            f(text.substr(pos, end - pos));
+            f(record);
         }
-        if (end >= n) break;
-        pos = end + ((text[end] == '\r' && end + 1 < n && text[end + 1] == '\n') ? 2 : 1);
     }
 }
 

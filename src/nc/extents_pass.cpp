@@ -5,8 +5,8 @@
 #include "nc/line_words.h"
 #include "nc/modal_codes.h"
 #include "nc/plot_engine.h"
+#include "nc/program_line.h"
 #include "nc/standard_moves.h"
-#include "nc/standard_words.h"
 
 namespace orca {
 namespace {
@@ -97,9 +97,8 @@ void commitExtents(PlotEngine& engine, const ExtentsPlan& plan) {
 // a cycle's positions are straight moves whatever the motion, and the planes.
 // A line whose words are expressions keeps the position and is counted for
 // the user.
-void LineMaxMinGetStandard_Sub(PlotEngine& engine, std::string_view text) {
+void LineMaxMinGetStandard_Sub(PlotEngine& engine, const NcLine& line) {
     NcModalState& st = engine.nc;
-    const NcLine line = ReadStandardLine(text);
     ApplyToolPathCodes(line, st);
     ApplyPlaneCodes(line, st);
     if (line.hasExpression()) {
@@ -111,10 +110,8 @@ void LineMaxMinGetStandard_Sub(PlotEngine& engine, std::string_view text) {
     st.CurZ = plan.endZ;
 }
 
-void LineMaxMinGet_Sub(PlotEngine& engine, std::string_view text) {
-    if (!text.empty() && text.front() == '(') return;
+void LineMaxMinGet_Sub(PlotEngine& engine, const NcLine& line) {
     NcModalState& st = engine.nc;
-    const NcLine line(WithoutComment(text));
 
     // Only motion and coordinate-mode codes matter here, unlike the tool-path
     // pass: the extents pass draws no holes, so it keeps no cycle state, and
@@ -129,6 +126,14 @@ void LineMaxMinGet_Sub(PlotEngine& engine, std::string_view text) {
     if (line.hasG(GCode::G91)) st.IncFlag = kIncremental;
 
     commitExtents(engine, planExtents<false>(line, st, engine.messages));
+}
+
+void LineMaxMinGet_Sub(PlotEngine& engine, std::string_view text) {
+    PassOnText(text, false, [&](const NcLine& line) { LineMaxMinGet_Sub(engine, line); });
+}
+
+void LineMaxMinGetStandard_Sub(PlotEngine& engine, std::string_view text) {
+    PassOnText(text, true, [&](const NcLine& line) { LineMaxMinGetStandard_Sub(engine, line); });
 }
 
 }  // namespace orca

@@ -30,21 +30,36 @@ int gcodeBit(char d1, char d2) {
 
 }  // namespace
 
+std::size_t NcLine::slot(int k) {
+    static constexpr std::array<std::uint8_t, 26> kSlots = [] {
+        std::array<std::uint8_t, 26> slots{};
+        constexpr std::string_view kOrder = "XYZIJKRLABCDEFGHMNOPQSTUVW";
+        for (std::size_t s = 0; s < kOrder.size(); ++s)
+            slots[static_cast<std::size_t>(kOrder[s] - 'A')] = static_cast<std::uint8_t>(s);
+        return slots;
+    }();
+    return kSlots[static_cast<std::size_t>(k)];
+}
+
+void NcLine::noteWord(int k, std::size_t at) {
+    const std::uint32_t bit = 1u << k;
+    if (present_ & bit) return;
+    present_ |= bit;
+    first_[static_cast<std::size_t>(k)] = static_cast<std::uint32_t>(at);
+}
+
 void NcLine::noteCapital(std::size_t i) {
     const char c = text_[i];
-    std::uint32_t& slot = first_[static_cast<std::size_t>(c - 'A')];
-    if (slot == kAbsent) slot = static_cast<std::uint32_t>(i);
+    noteWord(index(c), i);
     if (c == 'G' && i + 2 < text_.size()) {
         const int bit = gcodeBit(text_[i + 1], text_[i + 2]);
         if (bit >= 0) gcodes_ |= 1u << bit;
     }
 }
 
-NcLine::NcLine(std::string_view text, NumberReader reader) : text_(text), readNumber_(reader) {
-    first_.fill(kAbsent);
-}
+NcLine::NcLine(std::string_view text, NumberReader reader) : text_(text), readNumber_(reader) {}
 
-NcLine::NcLine(std::string_view text) : NcLine(text, ReadNumber) {
+NcLine::NcLine(std::string_view text) : NcLine(text, ParseNumber) {
     const std::size_t n = text.size();
     std::size_t i = 0;
 #if defined(__SSE2__)
@@ -72,15 +87,26 @@ NcLine::NcLine(std::string_view text) : NcLine(text, ReadNumber) {
     }
 }
 
+void NcLine::read(int k) const {
+    const NumberReading r = readNumber_(text_.substr(first_[static_cast<std::size_t>(k)] + 1));
+    value_[slot(k)] = r.value;
+    valueRead_ |= 1u << k;
+    if (r.overflow) overflow_ |= 1u << k;
+}
+
 double NcLine::word(char capital) const {
+    if (!has(capital)) return 0.0;
     const int k = index(capital);
-    const std::uint32_t bit = 1u << k;
-    if (!(valueRead_ & bit)) {
-        value_[static_cast<std::size_t>(k)] =
-            readNumber_(text_.substr(first_[static_cast<std::size_t>(k)] + 1));
-        valueRead_ |= bit;
+    if (!(valueRead_ & (1u << k))) read(k);
+    if (overflow_ & (1u << k)) throw ArithmeticFault{};
+    return value_[slot(k)];
+}
+
+void NcLine::readAhead() const {
+    for (const char capital : {'X', 'Y', 'Z', 'I', 'J', 'K', 'R', 'L'}) {
+        const int k = index(capital);
+        if (has(capital) && !(valueRead_ & (1u << k))) read(k);
     }
-    return value_[static_cast<std::size_t>(k)];
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "nc/nc_modal_state.h"
+#include "nc/number_rule.h"
 
 namespace orca {
 
@@ -49,33 +50,46 @@ public:
     explicit NcLine(std::string_view text);
 
     std::string_view text() const { return text_; }
-    bool has(char capital) const { return first_[index(capital)] != kAbsent; }
+    bool has(char capital) const { return (present_ >> index(capital)) & 1u; }
     bool hasG(GCode code) const { return (gcodes_ >> static_cast<unsigned>(code)) & 1u; }
     // The G-codes of the line, one bit each at the position of its GCode.
     std::uint32_t gcodes() const { return gcodes_; }
-    // Value of the first word of that letter (0 when no digit follows);
-    // raises ArithmeticFault when the number does not fit a double.
+    // Value of the first word of that letter (0 when no digit follows, or
+    // without such a word); raises ArithmeticFault when the number does not
+    // fit a double.
     double word(char capital) const;
     // Standard reading only: a word's value is an expression or a variable,
     // so the line's move cannot be known.
     bool hasExpression() const { return expression_; }
+    // Reads now the values of the words the passes look at, so that a
+    // reading thread can do it for them; word() gives the same either way.
+    void readAhead() const;
 
 private:
     friend NcLine ReadStandardLine(std::string_view text);
-    using NumberReader = double (*)(std::string_view);
+    using NumberReader = NumberReading (*)(std::string_view);
     NcLine(std::string_view text, NumberReader reader);
-
-    static constexpr std::uint32_t kAbsent = 0xFFFFFFFFu;
     static int index(char capital) { return capital - 'A'; }
+    // Where a letter's value is kept: the words the passes look at first,
+    // so that they share a cache line.
+    static std::size_t slot(int k);
+    // Notes the word whose letter stands at `at`, unless the line has one
+    // of that letter already.
+    void noteWord(int k, std::size_t at);
     void noteCapital(std::size_t i);
+    void read(int k) const;
 
+    // What a pass looks at first, then the rest: another thread may have
+    // read the line.
     std::string_view text_;
-    NumberReader readNumber_;  // reads the value text after a word's letter
-    std::array<std::uint32_t, 26> first_{};
-    mutable std::array<double, 26> value_;  // valid where valueRead_ has its bit
-    mutable std::uint32_t valueRead_ = 0;
+    NumberReader readNumber_;    // reads the value text after a word's letter
+    std::uint32_t present_ = 0;  // the letters that have a word, one bit each
     std::uint32_t gcodes_ = 0;
+    mutable std::uint32_t valueRead_ = 0;  // values read, one bit per letter
+    mutable std::uint32_t overflow_ = 0;   // values read that do not fit a double
     bool expression_ = false;
+    mutable std::array<double, 26> value_;  // by slot(), valid where valueRead_ has the letter's bit
+    std::array<std::uint32_t, 26> first_;   // where the first word of a letter in present_ stands
 };
 
 // The line up to its first "(": what follows is a comment, and both passes

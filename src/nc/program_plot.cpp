@@ -1,6 +1,10 @@
 #include "nc/program_plot.h"
 
+#include <optional>
+
 #include "base/records.h"
+#include "nc/line_read_ahead.h"
+#include "nc/painting_aside.h"
 #include "nc/plot_engine.h"
 #include "nc/reading_passes.h"
 #include "nc/view_fit.h"
@@ -19,30 +23,46 @@ constexpr unsigned kPollRecords = 4096;
 // stay in the cache.
 constexpr std::size_t kEditorPieceBytes = 256 << 10;
 
-// Runs `f` on every record until the cancel request is seen; false then.
-// Every few thousand records, and at the end, `progress` hears how far it
-// has come: `done` plus the bytes of `text` passed.
-template <typename F>
-bool ForEachRecordPolling(std::string_view text, const CancelFlag* cancel, const LoadProgress& progress,
-                          std::size_t done, F&& f) {
-    if (!cancel && !progress) {
-        ForEachRecord(text, f);
-        return true;
+// Looks at the cancel request, and reports the progress to `progress` (if
+// any), every few thousand records and at the end: `done` plus the bytes of
+// `text` passed.
+class Polling {
+public:
+    Polling(std::string_view text, const CancelFlag* cancel, const LoadProgress* progress, std::size_t done)
+        : text_(text), cancel_(cancel), progress_(progress && *progress ? progress : nullptr), done_(done) {}
+
+    // False when the work is to stop before the record that starts at `at`.
+    bool goOn(const char* at) {
+        if (--untilPoll_ != 0) return true;
+        untilPoll_ = kPollRecords;
+        if (progress_) (*progress_)(done_ + static_cast<std::size_t>(at - text_.data()));
+        return !Cancelled(cancel_);
     }
-    unsigned untilPoll = kPollRecords;
-    bool cancelled = false;
-    ForEachRecord(text, [&](std::string_view record) {
-        if (--untilPoll == 0) {
-            untilPoll = kPollRecords;
-            if (progress) progress(done + static_cast<std::size_t>(record.data() - text.data()));
-            cancelled = Cancelled(cancel);
-            if (cancelled) return false;
-        }
-        f(record);
-        return true;
-    });
-    if (!cancelled && progress) progress(done + text.size());
-    return !cancelled;
+    void finish() const {
+        if (progress_) (*progress_)(done_ + text_.size());
+    }
+
+private:
+    std::string_view text_;
+    const CancelFlag* cancel_;
+    const LoadProgress* progress_;
+    std::size_t done_;
+    unsigned untilPoll_ = kPollRecords;
+};
+
+// Runs `f` on every line of `text`, read ahead in `pass`'s reading, until
+// the cancel request is seen; false then.
+template <typename F>
+bool ForEachLinePolling(std::string_view text, LinePass pass, Polling polling, F&& f) {
+    Records records(text);
+    LineReadAhead lines([&records](std::string_view& record, std::size_t&) { return records.next(record); },
+                        pass.standardReading);
+    while (const ProgramLine* line = lines.next()) {
+        if (!polling.goOn(line->record.data())) return false;
+        f(*line);
+    }
+    polling.finish();
+    return true;
 }
 
 }  // namespace
@@ -55,10 +75,11 @@ bool PlotLoadedProgram(PlotEngine& engine, std::string_view text, const LoadProg
 
     const LinePass extents = ExtentsPassFor(engine.settings.StandardReading);
     std::size_t records = 0;
-    const bool extentsDone = ForEachRecordPolling(text, cancel, progress, 0, [&](std::string_view record) {
-        ++records;
-        RunLine(extents, engine, record);
-    });
+    const bool extentsDone =
+        ForEachLinePolling(text, extents, Polling(text, cancel, &progress, 0), [&](const ProgramLine& line) {
+            ++records;
+            RunLine(extents, engine, line);
+        });
     if (!extentsDone) return false;
 
     const bool draws = FitView(engine);
@@ -70,25 +91,31 @@ bool PlotLoadedProgram(PlotEngine& engine, std::string_view text, const LoadProg
     const LinePass toolPath = ToolPathPassFor(engine.settings.StandardReading);
     // Every record is one editor line.
     engine.lineNumber = 0;
-    return ForEachRecordPolling(text, cancel, progress, text.size(), [&](std::string_view record) {
-        ++engine.lineNumber;
-        if (draws) RunLine(toolPath, engine, record);
-    });
+    std::optional<PaintingAside> painting;
+    if (draws && PaintingAside::worthIt()) painting.emplace(engine);
+    return ForEachLinePolling(text, toolPath, Polling(text, cancel, &progress, text.size()),
+                              [&](const ProgramLine& line) {
+                                  ++engine.lineNumber;
+                                  if (draws) RunLine(toolPath, engine, line);
+                              });
 }
 
 bool BuildEditorText(std::string_view text, const EditorTextPieces& take, const CancelFlag* cancel) {
     std::string piece;
     piece.reserve(kEditorPieceBytes + (1 << 12));
-    const bool done = ForEachRecordPolling(text, cancel, {}, 0, [&](std::string_view record) {
+    Polling polling(text, cancel, nullptr, 0);
+    Records records(text);
+    for (std::string_view record; records.next(record);) {
+        if (!polling.goOn(record.data())) return false;
         piece.append(record);
         piece.append("\r\n");
         if (piece.size() >= kEditorPieceBytes) {
             take(piece);
             piece.clear();
         }
-    });
-    if (done && !piece.empty()) take(piece);
-    return done;
+    }
+    if (!piece.empty()) take(piece);
+    return true;
 }
 
 std::string PlotLoadedText(PlotEngine& engine, std::string_view text, const LoadProgress& progress,

@@ -9,10 +9,10 @@ namespace orca {
 // The passes of the word reading the drawing settings choose, picked once
 // per pass so that no line pays for the choice.
 inline LinePass ExtentsPassFor(bool standardReading) {
-    return standardReading ? LineMaxMinGetStandard_Sub : LineMaxMinGet_Sub;
+    return standardReading ? LinePass{LineMaxMinGetStandard_Sub, true} : LinePass{LineMaxMinGet_Sub, false};
 }
 inline LinePass ToolPathPassFor(bool standardReading) {
-    return standardReading ? LineRouteDspStandard_Sub : LineRouteDsp_Sub;
+    return standardReading ? LinePass{LineRouteDspStandard_Sub, true} : LinePass{LineRouteDsp_Sub, false};
 }
 
 }  // namespace orca

@@ -68,7 +68,7 @@ unsigned interesting(const char* p, std::size_t count) {
 }  // namespace
 
 NcLine ReadStandardLine(std::string_view text) {
-    NcLine line(text, ReadWordNumber);
+    NcLine line(text, ParseWordNumber);
     const std::size_t n = text.size();
     // Handles the mark at `p`; returns where reading goes on.
     const auto mark = [&](std::size_t p) -> std::size_t {
@@ -85,8 +85,7 @@ NcLine ReadStandardLine(std::string_view text) {
             line.expression_ = true;
         } else if (startsNumber(text[q])) {
             const char capital = static_cast<char>(c & ~0x20);
-            std::uint32_t& first = line.first_[static_cast<std::size_t>(NcLine::index(capital))];
-            if (first == NcLine::kAbsent) first = static_cast<std::uint32_t>(p);
+            line.noteWord(NcLine::index(capital), p);
             if (capital == 'G') {
                 const int simple = simpleValue(text, q);
                 const NumberReading value = simple >= 0 ? NumberReading{static_cast<double>(simple), false}

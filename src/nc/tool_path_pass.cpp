@@ -7,8 +7,8 @@
 #include "nc/line_words.h"
 #include "nc/modal_codes.h"
 #include "nc/plot_engine.h"
+#include "nc/program_line.h"
 #include "nc/standard_moves.h"
-#include "nc/standard_words.h"
 #include "view/palette.h"
 #include "view/surface_mapping.h"
 
@@ -240,18 +240,15 @@ void commitToolPath(PlotEngine& engine, const ToolPathPlan& plan) {
 
 }  // namespace
 
-void LineRouteDsp_Sub(PlotEngine& engine, std::string_view text) {
-    if (!text.empty() && text.front() == '(') return;
+void LineRouteDsp_Sub(PlotEngine& engine, const NcLine& line) {
     engine.view.SurfaceHeight = roundedHeight(engine.surface);
-    const NcLine line(WithoutComment(text));
     // The line's modal codes take effect even when its move then fails.
     ApplyToolPathCodes(line, engine.nc);
     commitToolPath(engine, planToolPath<false>(engine, line));
 }
 
-void LineRouteDspStandard_Sub(PlotEngine& engine, std::string_view text) {
+void LineRouteDspStandard_Sub(PlotEngine& engine, const NcLine& line) {
     engine.view.SurfaceHeight = roundedHeight(engine.surface);
-    const NcLine line = ReadStandardLine(text);
     NcModalState& st = engine.nc;
     ApplyToolPathCodes(line, st);
     ApplyPlaneCodes(line, st);
@@ -261,6 +258,14 @@ void LineRouteDspStandard_Sub(PlotEngine& engine, std::string_view text) {
     const ToolPathPlan plan = planToolPath<true>(engine, line);
     commitToolPath(engine, plan);
     st.CurZ = plan.endZ;
+}
+
+void LineRouteDsp_Sub(PlotEngine& engine, std::string_view text) {
+    PassOnText(text, false, [&](const NcLine& line) { LineRouteDsp_Sub(engine, line); });
+}
+
+void LineRouteDspStandard_Sub(PlotEngine& engine, std::string_view text) {
+    PassOnText(text, true, [&](const NcLine& line) { LineRouteDspStandard_Sub(engine, line); });
 }
 
 }  // namespace orca

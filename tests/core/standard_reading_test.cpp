@@ -228,8 +228,11 @@ TEST(HoleRadius, MarkersTakeTheSettingInBothReadings) {
         EngineFixture f;
         unitScale(f);
         f.engine.settings.HoleRadius = 0.125;
-        const auto pass = standard ? LineRouteDspStandard_Sub : LineRouteDsp_Sub;
-        pass(f.engine, "G81 X5. Y5.");
+        if (standard) {
+            LineRouteDspStandard_Sub(f.engine, "G81 X5. Y5.");
+        } else {
+            LineRouteDsp_Sub(f.engine, "G81 X5. Y5.");
+        }
         ASSERT_EQ(f.engine.displayList.circles.size(), 1u);
         EXPECT_EQ(f.engine.displayList.circles[0].Radius, 0.125);
     }
