@@ -30,17 +30,6 @@ int gcodeBit(char d1, char d2) {
 
 }  // namespace
 
-std::size_t NcLine::slot(int k) {
-    static constexpr std::array<std::uint8_t, 26> kSlots = [] {
-        std::array<std::uint8_t, 26> slots{};
-        constexpr std::string_view kOrder = "XYZIJKRLABCDEFGHMNOPQSTUVW";
-        for (std::size_t s = 0; s < kOrder.size(); ++s)
-            slots[static_cast<std::size_t>(kOrder[s] - 'A')] = static_cast<std::uint8_t>(s);
-        return slots;
-    }();
-    return kSlots[static_cast<std::size_t>(k)];
-}
-
 void NcLine::noteWord(int k, std::size_t at) {
     const std::uint32_t bit = 1u << k;
     if (present_ & bit) return;
@@ -57,9 +46,20 @@ void NcLine::noteCapital(std::size_t i) {
     }
 }
 
-NcLine::NcLine(std::string_view text, NumberReader reader) : text_(text), readNumber_(reader) {}
+void NcLine::start(std::string_view text, NumberReader reader) {
+    text_ = text;
+    readNumber_ = reader;
+    present_ = 0;
+    gcodes_ = 0;
+    valueRead_ = 0;
+    overflow_ = 0;
+    expression_ = false;
+}
 
-NcLine::NcLine(std::string_view text) : NcLine(text, ParseNumber) {
+NcLine::NcLine(std::string_view text) { read(text); }
+
+void NcLine::read(std::string_view text) {
+    start(text, ParseNumber);
     const std::size_t n = text.size();
     std::size_t i = 0;
 #if defined(__SSE2__)
@@ -87,9 +87,9 @@ NcLine::NcLine(std::string_view text) : NcLine(text, ParseNumber) {
     }
 }
 
-void NcLine::read(int k) const {
+void NcLine::readValue(int k) const {
     const NumberReading r = readNumber_(text_.substr(first_[static_cast<std::size_t>(k)] + 1));
-    value_[slot(k)] = r.value;
+    value_[static_cast<std::size_t>(k)] = r.value;
     valueRead_ |= 1u << k;
     if (r.overflow) overflow_ |= 1u << k;
 }
@@ -97,16 +97,9 @@ void NcLine::read(int k) const {
 double NcLine::word(char capital) const {
     if (!has(capital)) return 0.0;
     const int k = index(capital);
-    if (!(valueRead_ & (1u << k))) read(k);
+    if (!(valueRead_ & (1u << k))) readValue(k);
     if (overflow_ & (1u << k)) throw ArithmeticFault{};
-    return value_[slot(k)];
-}
-
-void NcLine::readAhead() const {
-    for (const char capital : {'X', 'Y', 'Z', 'I', 'J', 'K', 'R', 'L'}) {
-        const int k = index(capital);
-        if (has(capital) && !(valueRead_ & (1u << k))) read(k);
-    }
+    return value_[static_cast<std::size_t>(k)];
 }
 
 namespace {

@@ -48,6 +48,8 @@ enum class GCode : std::uint8_t {
 class NcLine {
 public:
     explicit NcLine(std::string_view text);
+    // Reads `text` afresh, as the constructor does, in place.
+    void read(std::string_view text);
 
     std::string_view text() const { return text_; }
     bool has(char capital) const { return (present_ >> index(capital)) & 1u; }
@@ -61,35 +63,30 @@ public:
     // Standard reading only: a word's value is an expression or a variable,
     // so the line's move cannot be known.
     bool hasExpression() const { return expression_; }
-    // Reads now the values of the words the passes look at, so that a
-    // reading thread can do it for them; word() gives the same either way.
-    void readAhead() const;
 
 private:
-    friend NcLine ReadStandardLine(std::string_view text);
+    friend void ReadStandardLine(std::string_view text, NcLine& line);
     using NumberReader = NumberReading (*)(std::string_view);
-    NcLine(std::string_view text, NumberReader reader);
+    // Forgets the line read before: no word, no G-code.
+    void start(std::string_view text, NumberReader reader);
     static int index(char capital) { return capital - 'A'; }
-    // Where a letter's value is kept: the words the passes look at first,
-    // so that they share a cache line.
-    static std::size_t slot(int k);
     // Notes the word whose letter stands at `at`, unless the line has one
     // of that letter already.
     void noteWord(int k, std::size_t at);
     void noteCapital(std::size_t i);
-    void read(int k) const;
+    void readValue(int k) const;
 
-    // What a pass looks at first, then the rest: another thread may have
-    // read the line.
+    // A pass reads every program line afresh into the same object: only
+    // these masks are cleared, never the arrays.
     std::string_view text_;
-    NumberReader readNumber_;    // reads the value text after a word's letter
-    std::uint32_t present_ = 0;  // the letters that have a word, one bit each
+    NumberReader readNumber_ = ParseNumber;  // reads the value text after a word's letter
+    std::uint32_t present_ = 0;              // the letters that have a word, one bit each
     std::uint32_t gcodes_ = 0;
     mutable std::uint32_t valueRead_ = 0;  // values read, one bit per letter
     mutable std::uint32_t overflow_ = 0;   // values read that do not fit a double
     bool expression_ = false;
-    mutable std::array<double, 26> value_;  // by slot(), valid where valueRead_ has the letter's bit
-    std::array<std::uint32_t, 26> first_;   // where the first word of a letter in present_ stands
+    mutable std::array<double, 26> value_{};  // valid where valueRead_ has the letter's bit
+    std::array<std::uint32_t, 26> first_{};   // where the first word of a letter in present_ stands
 };
 
 // The line up to its first "(": what follows is a comment, and both passes

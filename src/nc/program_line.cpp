@@ -8,13 +8,12 @@ void ReadProgramLine(ProgramLine& line, bool standardReading) {
     const std::string_view text = line.record;
     if (standardReading) {
         line.skipped = false;
-        line.words = ReadStandardLine(text);
+        ReadStandardLine(text, line.words);
     } else {
         line.skipped = !text.empty() && text.front() == '(';
         if (line.skipped) return;
-        line.words = NcLine(WithoutComment(text));
+        line.words.read(WithoutComment(text));
     }
-    line.words.readAhead();
 }
 
 }  // namespace orca

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <string_view>
 
 #include "nc/line_words.h"
@@ -12,12 +11,12 @@ namespace orca {
 // a line that opens with "(" without reading it.
 struct ProgramLine {
     std::string_view record;
-    std::size_t innerBreaks = 0;  // lone CRs and LFs inside the record
     bool skipped = true;
     NcLine words{std::string_view()};
 };
 
-// Reads the record's words, the values the passes look at included.
+// Reads the record's words, in place: a pass reads every line into the same
+// one.
 void ReadProgramLine(ProgramLine& line, bool standardReading);
 
 // Reads `text` as one line and hands its words to `pass`, unless the

@@ -1,10 +1,6 @@
 #include "nc/program_plot.h"
 
-#include <optional>
-
 #include "base/records.h"
-#include "nc/line_read_ahead.h"
-#include "nc/painting_aside.h"
 #include "nc/plot_engine.h"
 #include "nc/reading_passes.h"
 #include "nc/view_fit.h"
@@ -50,16 +46,16 @@ private:
     unsigned untilPoll_ = kPollRecords;
 };
 
-// Runs `f` on every line of `text`, read ahead in `pass`'s reading, until
-// the cancel request is seen; false then.
+// Runs `f` on every line of `text`, read in `pass`'s reading, until the
+// cancel request is seen; false then.
 template <typename F>
 bool ForEachLinePolling(std::string_view text, LinePass pass, Polling polling, F&& f) {
     Records records(text);
-    LineReadAhead lines([&records](std::string_view& record, std::size_t&) { return records.next(record); },
-                        pass.standardReading);
-    while (const ProgramLine* line = lines.next()) {
-        if (!polling.goOn(line->record.data())) return false;
-        f(*line);
+    ProgramLine line;
+    while (records.next(line.record)) {
+        if (!polling.goOn(line.record.data())) return false;
+        ReadProgramLine(line, pass.standardReading);
+        f(line);
     }
     polling.finish();
     return true;
@@ -91,8 +87,6 @@ bool PlotLoadedProgram(PlotEngine& engine, std::string_view text, const LoadProg
     const LinePass toolPath = ToolPathPassFor(engine.settings.StandardReading);
     // Every record is one editor line.
     engine.lineNumber = 0;
-    std::optional<PaintingAside> painting;
-    if (draws && PaintingAside::worthIt()) painting.emplace(engine);
     return ForEachLinePolling(text, toolPath, Polling(text, cancel, &progress, text.size()),
                               [&](const ProgramLine& line) {
                                   ++engine.lineNumber;

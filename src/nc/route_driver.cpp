@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <optional>
 #include <string_view>
+#include <thread>
 #include <utility>
 
 #include "nc/crlf_lines.h"
-#include "nc/line_read_ahead.h"
-#include "nc/painting_aside.h"
 #include "nc/plot_engine.h"
 #include "nc/reading_passes.h"
 #include "nc/view_fit.h"
@@ -35,6 +34,22 @@ private:
     RouteHost& host_;
     std::int64_t step_;
     std::int64_t next_;
+};
+
+// A redraw runs no events while it draws, so its picture is seen only when
+// complete: a second core paints the primitives while this one reads on.
+class PaintingAside {
+public:
+    explicit PaintingAside(PlotEngine& engine) : engine_(engine), thread_(engine.surface) {
+        engine.drawing = &thread_;
+    }
+    ~PaintingAside() { engine_.drawing = nullptr; }
+    PaintingAside(const PaintingAside&) = delete;
+    PaintingAside& operator=(const PaintingAside&) = delete;
+
+private:
+    PlotEngine& engine_;
+    DrawingThread thread_;
 };
 
 void HideProgress(RouteHost& host) {
@@ -108,11 +123,11 @@ bool RouteDriver::extentsLoop(std::string_view text) {
     std::int64_t charsBefore = 0;
     std::int64_t lineNumber = 0;
     const LinePass extents = ExtentsPassFor(engine_.settings.StandardReading);
-    LineReadAhead reading([&lines](std::string_view& record, std::size_t&) { return lines.next(record); },
-                          extents.standardReading);
-    while (const ProgramLine* line = reading.next()) {
-        RunLine(extents, engine_, *line);
-        const std::string_view record = line->record;
+    ProgramLine line;
+    while (lines.next(line.record)) {
+        ReadProgramLine(line, extents.standardReading);
+        RunLine(extents, engine_, line);
+        const std::string_view record = line.record;
         const auto lineChars = static_cast<std::int64_t>(singleBytes ? record.size() : Utf8CharCount(record));
         progress.set(charsBefore + lineChars - 1);  // 1-based position of the closing CR
         charsBefore += lineChars;
@@ -131,22 +146,16 @@ bool RouteDriver::drawLoop(bool trace, std::string text) {
     CrLfLines lines(text);
     engine_.displayList.clear();
     std::optional<PaintingAside> painting;
-    if (!trace && PaintingAside::worthIt()) painting.emplace(engine_);
+    if (!trace && std::thread::hardware_concurrency() > 1) painting.emplace(engine_);
 
     std::int64_t counter = 1;
     // The editor also breaks lines at a lone CR or LF, which stays inside a
     // line here, so its line numbers can run ahead of the counter.
     std::int32_t editorLine = 1;
     const LinePass toolPath = ToolPathPassFor(engine_.settings.StandardReading);
-    LineReadAhead reading(
-        [&lines](std::string_view& record, std::size_t& innerBreaks) {
-            if (!lines.next(record)) return false;
-            innerBreaks = lines.innerBreaks();
-            return true;
-        },
-        toolPath.standardReading);
-    while (const ProgramLine* line = reading.next()) {
-        const std::string_view shown = line->record.substr(0, line->record.size() - 2);
+    ProgramLine line;
+    while (lines.next(line.record)) {
+        const std::string_view shown = line.record.substr(0, line.record.size() - 2);
         if (trace) {
             host_.SetStatusText("描画中... 【" + std::to_string(counter) + "行】:" + std::string(shown));
             // A run stopped during the last pause leaves the caret where it was.
@@ -157,8 +166,9 @@ bool RouteDriver::drawLoop(bool trace, std::string text) {
         const double t0 = trace ? host_.MonotonicSeconds() : 0.0;
         if (drawBusy_ == 0) return false;
         engine_.lineNumber = editorLine;
-        RunLine(toolPath, engine_, *line);
-        editorLine += 1 + static_cast<std::int32_t>(line->innerBreaks);
+        ReadProgramLine(line, toolPath.standardReading);
+        RunLine(toolPath, engine_, line);
+        editorLine += 1 + static_cast<std::int32_t>(lines.innerBreaks());
         if (trace) tracePause(t0);
     }
     return true;

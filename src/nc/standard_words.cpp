@@ -68,7 +68,13 @@ unsigned interesting(const char* p, std::size_t count) {
 }  // namespace
 
 NcLine ReadStandardLine(std::string_view text) {
-    NcLine line(text, ParseWordNumber);
+    NcLine line{std::string_view()};
+    ReadStandardLine(text, line);
+    return line;
+}
+
+void ReadStandardLine(std::string_view text, NcLine& line) {
+    line.start(text, ParseWordNumber);
     const std::size_t n = text.size();
     // Handles the mark at `p`; returns where reading goes on.
     const auto mark = [&](std::size_t p) -> std::size_t {
@@ -112,7 +118,6 @@ NcLine ReadStandardLine(std::string_view text) {
             }
         }
     }
-    return line;
 }
 
 }  // namespace orca

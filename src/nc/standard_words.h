@@ -14,5 +14,7 @@ namespace orca {
 // ends the line. A letter followed by "[" or "#" marks the line as holding
 // an expression or a variable.
 NcLine ReadStandardLine(std::string_view text);
+// The same, read into `line` in place.
+void ReadStandardLine(std::string_view text, NcLine& line);
 
 }  // namespace orca

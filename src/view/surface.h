@@ -41,7 +41,10 @@ public:
 
 private:
     ScaleWindow window_;
-    std::int16_t drawStyle_ = kSolid;
+    // A drawing thread sets the style (and a surface its pen) for every
+    // primitive while the pass's thread reads the window for every line:
+    // each has a cache line of its own, or the two cores fight over one.
+    alignas(64) std::int16_t drawStyle_ = kSolid;
 };
 
 }  // namespace orca

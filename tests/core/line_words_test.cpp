@@ -4,6 +4,7 @@
 
 #include "base/guarded.h"
 #include "nc/number_rule.h"
+#include "nc/program_line.h"
 
 using namespace orca;
 
@@ -99,4 +100,43 @@ TEST(LineWords, OneScanAgreesWithAFreshSearchForEveryLetterAndCode) {
             ASSERT_EQ(line.hasG(static_cast<GCode>(c)), text.find(codes[c]) != std::string::npos) << text;
         }
     }
+}
+
+// A pass reads every line into the same object: nothing of the line before
+// may show through, in either reading.
+TEST(LineWords, ALineReadInPlaceKeepsNothingOfTheLineBefore) {
+    ProgramLine line;
+    const auto read = [&](std::string_view text, bool standard) {
+        line.record = text;
+        ReadProgramLine(line, standard);
+        return &line.words;
+    };
+    const NcLine* words = read("G02 X1. Y2. R3. I4.", false);
+    EXPECT_EQ(words->word('R'), 3.0);
+    EXPECT_EQ(words->word('Y'), 2.0);
+    words = read("G01 X5.", false);
+    EXPECT_TRUE(words->hasG(GCode::G01));
+    EXPECT_FALSE(words->hasG(GCode::G02));
+    EXPECT_FALSE(words->has('Y'));
+    EXPECT_FALSE(words->has('R'));
+    EXPECT_EQ(words->word('X'), 5.0);
+    EXPECT_EQ(words->word('R'), 0.0);
+
+    words = read("X1E999", false);
+    EXPECT_THROW(static_cast<void>(words->word('X')), ArithmeticFault);
+    words = read("X2.", false);
+    EXPECT_EQ(words->word('X'), 2.0);
+
+    words = read("x[1+2] y3", true);
+    EXPECT_TRUE(words->hasExpression());
+    words = read("g2 x7 y8 r1", true);
+    EXPECT_FALSE(words->hasExpression());
+    EXPECT_TRUE(words->hasG(GCode::G02));
+    EXPECT_EQ(words->word('Y'), 8.0);
+
+    read("(X9 Y9)", false);
+    EXPECT_TRUE(line.skipped);
+    read("(X9) G00 X3.", true);
+    EXPECT_FALSE(line.skipped);
+    EXPECT_EQ(line.words.word('X'), 3.0);
 }
