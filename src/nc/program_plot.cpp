@@ -1,6 +1,9 @@
 #include "nc/program_plot.h"
 
+#include <optional>
+
 #include "base/records.h"
+#include "nc/painting_aside.h"
 #include "nc/plot_engine.h"
 #include "nc/reading_passes.h"
 #include "nc/view_fit.h"
@@ -87,6 +90,8 @@ bool PlotLoadedProgram(PlotEngine& engine, std::string_view text, const LoadProg
     const LinePass toolPath = ToolPathPassFor(engine.settings.StandardReading);
     // Every record is one editor line.
     engine.lineNumber = 0;
+    std::optional<PaintingAside> painting;
+    if (draws && PaintingAside::worthIt()) painting.emplace(engine);
     return ForEachLinePolling(text, toolPath, Polling(text, cancel, &progress, text.size()),
                               [&](const ProgramLine& line) {
                                   ++engine.lineNumber;

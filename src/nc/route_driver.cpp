@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <optional>
 #include <string_view>
-#include <thread>
 #include <utility>
 
 #include "nc/crlf_lines.h"
+#include "nc/painting_aside.h"
 #include "nc/plot_engine.h"
 #include "nc/reading_passes.h"
 #include "nc/view_fit.h"
@@ -34,22 +34,6 @@ private:
     RouteHost& host_;
     std::int64_t step_;
     std::int64_t next_;
-};
-
-// A redraw runs no events while it draws, so its picture is seen only when
-// complete: a second core paints the primitives while this one reads on.
-class PaintingAside {
-public:
-    explicit PaintingAside(PlotEngine& engine) : engine_(engine), thread_(engine.surface) {
-        engine.drawing = &thread_;
-    }
-    ~PaintingAside() { engine_.drawing = nullptr; }
-    PaintingAside(const PaintingAside&) = delete;
-    PaintingAside& operator=(const PaintingAside&) = delete;
-
-private:
-    PlotEngine& engine_;
-    DrawingThread thread_;
 };
 
 void HideProgress(RouteHost& host) {
@@ -146,7 +130,7 @@ bool RouteDriver::drawLoop(bool trace, std::string text) {
     CrLfLines lines(text);
     engine_.displayList.clear();
     std::optional<PaintingAside> painting;
-    if (!trace && std::thread::hardware_concurrency() > 1) painting.emplace(engine_);
+    if (!trace && PaintingAside::worthIt()) painting.emplace(engine_);
 
     std::int64_t counter = 1;
     // The editor also breaks lines at a lone CR or LF, which stays inside a
