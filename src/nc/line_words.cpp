@@ -58,31 +58,52 @@ void NcLine::start(std::string_view text, NumberReader reader) {
 
 NcLine::NcLine(std::string_view text) { read(text); }
 
-void NcLine::read(std::string_view text) {
+void NcLine::read(std::string_view text) { scan<false>(text); }
+
+void NcLine::readBeforeComment(std::string_view text) { scan<true>(text); }
+
+template <bool kStopAtComment>
+void NcLine::scan(std::string_view text) {
     start(text, ParseNumber);
     const std::size_t n = text.size();
     std::size_t i = 0;
+    // The comment's "(" ends the text; the capitals before it are all noted.
+    const auto endAt = [&](std::size_t paren) { text_ = text.substr(0, paren); };
 #if defined(__SSE2__)
     // Sixteen characters at a time: most of a line is digits and blanks, so
-    // only the capital letters are visited one by one.
+    // only the capital letters are visited one by one. False once the
+    // comment is found.
     const __m128i below = _mm_set1_epi8('A' - 1);
     const __m128i above = _mm_set1_epi8('Z' + 1);
     const auto capitals = [&](std::size_t base, unsigned keep) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + base));
         const __m128i capital = _mm_and_si128(_mm_cmpgt_epi8(chunk, below), _mm_cmplt_epi8(chunk, above));
-        for (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(capital)) & keep; mask != 0;
-             mask &= mask - 1) {
-            noteCapital(base + static_cast<std::size_t>(__builtin_ctz(mask)));
+        unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(capital)) & keep;
+        unsigned parens = 0;
+        if constexpr (kStopAtComment) {
+            parens =
+                static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, _mm_set1_epi8('(')))) & keep;
+            mask &= (parens & (0u - parens)) - 1;  // the capitals before the first "(", if any
         }
+        for (; mask != 0; mask &= mask - 1) noteCapital(base + static_cast<std::size_t>(__builtin_ctz(mask)));
+        if (parens == 0) return true;
+        endAt(base + static_cast<std::size_t>(__builtin_ctz(parens)));
+        return false;
     };
     if (n >= 16) {
-        for (; i + 16 <= n; i += 16) capitals(i, 0xFFFFu);
+        for (; i + 16 <= n; i += 16) {
+            if (!capitals(i, 0xFFFFu)) return;
+        }
         // The last block overlaps the one before; only its new positions count.
-        if (i < n) capitals(n - 16, 0xFFFFu << (16 - (n - i)));
-        i = n;
+        if (i < n) static_cast<void>(capitals(n - 16, 0xFFFFu << (16 - (n - i))));
+        return;
     }
 #endif
     for (; i < n; ++i) {
+        if (kStopAtComment && text[i] == '(') {
+            endAt(i);
+            return;
+        }
         if (text[i] >= 'A' && text[i] <= 'Z') noteCapital(i);
     }
 }

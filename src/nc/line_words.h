@@ -50,6 +50,9 @@ public:
     explicit NcLine(std::string_view text);
     // Reads `text` afresh, as the constructor does, in place.
     void read(std::string_view text);
+    // The same for the text before its first "(" (what WithoutComment
+    // keeps), in one scan.
+    void readBeforeComment(std::string_view text);
 
     std::string_view text() const { return text_; }
     bool has(char capital) const { return (present_ >> index(capital)) & 1u; }
@@ -74,6 +77,8 @@ private:
     // of that letter already.
     void noteWord(int k, std::size_t at);
     void noteCapital(std::size_t i);
+    template <bool kStopAtComment>
+    void scan(std::string_view text);
     void readValue(int k) const;
 
     // A pass reads every program line afresh into the same object: only

@@ -12,7 +12,7 @@ void ReadProgramLine(ProgramLine& line, bool standardReading) {
     } else {
         line.skipped = !text.empty() && text.front() == '(';
         if (line.skipped) return;
-        line.words.read(WithoutComment(text));
+        line.words.readBeforeComment(text);
     }
 }
 

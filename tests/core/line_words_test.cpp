@@ -75,22 +75,20 @@ TEST(LineWords, ANumberTooLargeForADoubleIsAFault) {
 }
 
 TEST(LineWords, OneScanAgreesWithAFreshSearchForEveryLetterAndCode) {
-    // Lines of every length around the scan's block size, letters anywhere.
+    // Lines of every length around the scan's block size, letters and
+    // comments anywhere; the line read before its comment agrees with a
+    // search of the text the comment is cut from.
     const std::string alphabet = "GXYRIJ0123456789.- (";
     std::uint32_t seed = 7;
     const auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
     const char* codes[] = {"G00", "G01", "G02", "G03", "G28", "G80", "G81", "G82", "G83",
                            "G84", "G85", "G86", "G87", "G88", "G89", "G90", "G91"};
-    for (int round = 0; round < 2000; ++round) {
-        std::string text;
-        const std::size_t length = next() % 70;
-        for (std::size_t k = 0; k < length; ++k) text += alphabet[(next() >> 8) % alphabet.size()];
-        const NcLine line(text);
+    const auto agrees = [&](const NcLine& line, std::string_view text) {
         for (char letter : std::string("XYRIJ")) {
             const std::size_t at = text.find(letter);
             ASSERT_EQ(line.has(letter), at != std::string::npos) << text;
             if (at != std::string::npos) {
-                const NumberReading expected = ParseNumber(std::string_view(text).substr(at + 1));
+                const NumberReading expected = ParseNumber(text.substr(at + 1));
                 if (!expected.overflow) {
                     ASSERT_EQ(line.word(letter), expected.value) << text;
                 }
@@ -99,6 +97,20 @@ TEST(LineWords, OneScanAgreesWithAFreshSearchForEveryLetterAndCode) {
         for (int c = 0; c < 17; ++c) {
             ASSERT_EQ(line.hasG(static_cast<GCode>(c)), text.find(codes[c]) != std::string::npos) << text;
         }
+        ASSERT_EQ(line.text(), text);
+    };
+    NcLine beforeComment("");
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        const std::size_t length = next() % 70;
+        for (std::size_t k = 0; k < length; ++k) {
+            // Comments are rarer than letters, so some lines run long before one.
+            const std::size_t pick = (next() >> 8) % (alphabet.size() * 4);
+            text += pick < alphabet.size() * 4 - 3 ? alphabet[pick % (alphabet.size() - 1)] : '(';
+        }
+        agrees(NcLine(text), text);
+        beforeComment.readBeforeComment(text);
+        agrees(beforeComment, WithoutComment(text));
     }
 }
 
