@@ -208,10 +208,16 @@ SolidArcWalk::SolidArcWalk(double cx, double cy, double r, double start, double 
 }
 
 // The canvas is taken by value: a pixel written cannot then be its stride.
+// The radius vectors are stepped in locals for the same reason: kept in the
+// walks, every step would store them and load them back after the pixel.
 void SolidArcWalk::alone(const PixelCanvas canvas, std::uint32_t color) {
     while (!done()) {
         const int k = left();
-        for (int j = 0; j < k; ++j) plotAndTurn(canvas, color);
+        double ux = ux_;
+        double uy = uy_;
+        for (int j = 0; j < k; ++j) plotAndTurn(canvas, color, ux, uy);
+        ux_ = ux;
+        uy_ = uy;
         advance(k);
     }
 }
@@ -219,10 +225,18 @@ void SolidArcWalk::alone(const PixelCanvas canvas, std::uint32_t color) {
 void SolidArcWalk::besides(SolidArcWalk& o, const PixelCanvas canvas, std::uint32_t color) {
     while (!done() && !o.done()) {
         const int k = std::min(left(), o.left());
+        double ux = ux_;
+        double uy = uy_;
+        double oux = o.ux_;
+        double ouy = o.uy_;
         for (int j = 0; j < k; ++j) {
-            plotAndTurn(canvas, color);
-            o.plotAndTurn(canvas, color);
+            plotAndTurn(canvas, color, ux, uy);
+            o.plotAndTurn(canvas, color, oux, ouy);
         }
+        ux_ = ux;
+        uy_ = uy;
+        o.ux_ = oux;
+        o.uy_ = ouy;
         advance(k);
         o.advance(k);
     }
@@ -232,11 +246,11 @@ int SolidArcWalk::left() const {
     return std::min(n_, next_ / kExactEvery * kExactEvery + kExactEvery - 1) - next_ + 1;
 }
 
-void SolidArcWalk::plotAndTurn(const PixelCanvas& canvas, std::uint32_t color) {
-    canvas.row(static_cast<int>(cy_ - uy_))[static_cast<int>(cx_ + ux_)] = color;
-    const double rx = ux_ * c_ - uy_ * s_;
-    uy_ = ux_ * s_ + uy_ * c_;
-    ux_ = rx;
+void SolidArcWalk::plotAndTurn(const PixelCanvas& canvas, std::uint32_t color, double& ux, double& uy) const {
+    canvas.row(static_cast<int>(cy_ - uy))[static_cast<int>(cx_ + ux)] = color;
+    const double rx = ux * c_ - uy * s_;
+    uy = ux * s_ + uy * c_;
+    ux = rx;
 }
 
 void SolidArcWalk::advance(int k) {

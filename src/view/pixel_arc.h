@@ -30,7 +30,8 @@ public:
 private:
     // Points up to the next one worked out afresh, or to the end.
     int left() const;
-    void plotAndTurn(const PixelCanvas& canvas, std::uint32_t color);
+    // Sets the pixel of radius vector (ux, uy) and turns it by one step.
+    void plotAndTurn(const PixelCanvas& canvas, std::uint32_t color, double& ux, double& uy) const;
     void advance(int k);
 
     double cx_, cy_, r_, start_;
