@@ -247,7 +247,11 @@ int SolidArcWalk::left() const {
 }
 
 void SolidArcWalk::plotAndTurn(const PixelCanvas& canvas, std::uint32_t color, double& ux, double& uy) const {
-    canvas.row(static_cast<int>(cy_ - uy))[static_cast<int>(cx_ + ux)] = color;
+    // Converted straight to the width of an address: the point is on the
+    // canvas, so the pixel is the same, without widening an int.
+    const auto row = static_cast<std::ptrdiff_t>(cy_ - uy);
+    const auto column = static_cast<std::ptrdiff_t>(cx_ + ux);
+    canvas.bits[row * canvas.stride + column] = color;
     const double rx = ux * c_ - uy * s_;
     uy = ux * s_ + uy * c_;
     ux = rx;
