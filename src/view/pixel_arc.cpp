@@ -266,25 +266,29 @@ void ArcPairs::draw(double cx, double cy, double r, double start, double span, P
     r = std::fabs(r);
     const bool pairs = !pen.dotted && std::isfinite(start) && std::isfinite(span) && std::isfinite(r) &&
                        insideBand(canvas_, cx, cy, r) && !withinOnePixel(cx, cy, r);
-    if (waiting_ && color_ != pen.color) finish();
+    if (waiting_ >= 0 && color_ != pen.color) finish();
     if (!pairs) {
         DrawArcPx(canvas_, cx, cy, r, start, span, pen);
         return;
     }
-    SolidArcWalk walk(cx, cy, r, start, span);
-    if (!waiting_) {
-        waiting_.emplace(walk);
+    // Each walk is made where it stays, in the free one of two places: a
+    // copy would read the walk back just after it was written.
+    if (waiting_ < 0) {
+        walks_[0].emplace(cx, cy, r, start, span);
+        waiting_ = 0;
         color_ = pen.color;
         return;
     }
-    waiting_->besides(walk, canvas_, pen.color);
-    if (waiting_->done()) waiting_ = walk;
+    const int other = 1 - waiting_;
+    SolidArcWalk& walk = walks_[other].emplace(cx, cy, r, start, span);
+    walks_[waiting_]->besides(walk, canvas_, pen.color);
+    if (walks_[waiting_]->done()) waiting_ = other;
 }
 
 void ArcPairs::finish() {
-    if (!waiting_) return;
-    waiting_->alone(canvas_, color_);
-    waiting_.reset();
+    if (waiting_ < 0) return;
+    walks_[waiting_]->alone(canvas_, color_);
+    waiting_ = -1;
 }
 
 }  // namespace orca

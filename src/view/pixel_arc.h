@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -53,7 +54,8 @@ public:
 
 private:
     PixelCanvas canvas_;
-    std::optional<SolidArcWalk> waiting_;
+    std::array<std::optional<SolidArcWalk>, 2> walks_;
+    int waiting_ = -1;  // the walk of walks_ not yet at its end, or none
     std::uint32_t color_ = 0;
 };
 

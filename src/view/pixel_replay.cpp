@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <latch>
 #include <numbers>
 #include <optional>
 #include <span>
@@ -175,15 +176,27 @@ void ReplayPixelsCutAt(const DisplayList& list, const PixelCanvas& canvas, const
         layer.bits = layerBits.data();
         replayItems(lines.subspan(lineCut), circles.subspan(circleCut), layer, m);
     };
+    // Once both parts are drawn, each thread lays half of the rows.
+    const int middle = canvas.firstRow() + (canvas.endRow() - canvas.firstRow()) / 2;
+    std::latch drawn(2);
     std::optional<std::thread> helper;
     try {
-        helper.emplace(drawLater);
+        helper.emplace([&] {
+            drawLater();
+            drawn.arrive_and_wait();
+            overlay(canvas.band(middle, canvas.endRow()), layer);
+        });
     } catch (const std::system_error&) {
         drawLater();  // no second thread to be had
     }
     replayItems(lines.first(lineCut), circles.first(circleCut), canvas, m);
-    if (helper) helper->join();
-    overlay(canvas, layer);
+    if (!helper) {
+        overlay(canvas, layer);
+        return;
+    }
+    drawn.arrive_and_wait();
+    overlay(canvas.band(canvas.firstRow(), middle), layer);
+    helper->join();
 }
 
 void ReplayPixels(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m) {
