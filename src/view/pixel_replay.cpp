@@ -4,12 +4,12 @@
 #include <array>
 #include <cmath>
 #include <latch>
+#include <memory>
 #include <numbers>
 #include <optional>
 #include <span>
 #include <system_error>
 #include <thread>
-#include <vector>
 
 #include "view/display_list.h"
 #include "view/palette.h"
@@ -167,13 +167,16 @@ void ReplayPixelsCutAt(const DisplayList& list, const PixelCanvas& canvas, const
     // The later items go on a layer of their own, blank and as large as the
     // canvas, laid over it once both parts are drawn: a pixel either part
     // draws then ends as it would after one pass in order.
-    std::vector<std::uint32_t> layerBits;
+    // It is taken here, so that a lack of memory is met on the calling
+    // thread, and blanked by the thread that draws on it.
+    const std::size_t layerSize =
+        static_cast<std::size_t>(canvas.width) * static_cast<std::size_t>(canvas.height);
+    const auto layerBits = std::make_unique_for_overwrite<std::uint32_t[]>(layerSize);
     PixelCanvas layer = canvas;
+    layer.bits = layerBits.get();
     layer.stride = canvas.width;
     const auto drawLater = [&] {
-        layerBits.assign(static_cast<std::size_t>(canvas.width) * static_cast<std::size_t>(canvas.height),
-                         0u);
-        layer.bits = layerBits.data();
+        std::fill_n(layerBits.get(), layerSize, 0u);
         replayItems(lines.subspan(lineCut), circles.subspan(circleCut), layer, m);
     };
     // Once both parts are drawn, each thread lays half of the rows.
