@@ -208,10 +208,16 @@ SolidArcWalk::SolidArcWalk(double cx, double cy, double r, double start, double 
 }
 
 // The canvas is taken by value: a pixel written cannot then be its stride.
+// The radius vectors are stepped in locals for the same reason: kept in the
+// walks, every step would store them and load them back after the pixel.
 void SolidArcWalk::alone(const PixelCanvas canvas, std::uint32_t color) {
     while (!done()) {
         const int k = left();
-        for (int j = 0; j < k; ++j) plotAndTurn(canvas, color);
+        double ux = ux_;
+        double uy = uy_;
+        for (int j = 0; j < k; ++j) plotAndTurn(canvas, color, ux, uy);
+        ux_ = ux;
+        uy_ = uy;
         advance(k);
     }
 }
@@ -219,10 +225,18 @@ void SolidArcWalk::alone(const PixelCanvas canvas, std::uint32_t color) {
 void SolidArcWalk::besides(SolidArcWalk& o, const PixelCanvas canvas, std::uint32_t color) {
     while (!done() && !o.done()) {
         const int k = std::min(left(), o.left());
+        double ux = ux_;
+        double uy = uy_;
+        double oux = o.ux_;
+        double ouy = o.uy_;
         for (int j = 0; j < k; ++j) {
-            plotAndTurn(canvas, color);
-            o.plotAndTurn(canvas, color);
+            plotAndTurn(canvas, color, ux, uy);
+            o.plotAndTurn(canvas, color, oux, ouy);
         }
+        ux_ = ux;
+        uy_ = uy;
+        o.ux_ = oux;
+        o.uy_ = ouy;
         advance(k);
         o.advance(k);
     }
@@ -232,11 +246,15 @@ int SolidArcWalk::left() const {
     return std::min(n_, next_ / kExactEvery * kExactEvery + kExactEvery - 1) - next_ + 1;
 }
 
-void SolidArcWalk::plotAndTurn(const PixelCanvas& canvas, std::uint32_t color) {
-    canvas.row(static_cast<int>(cy_ - uy_))[static_cast<int>(cx_ + ux_)] = color;
-    const double rx = ux_ * c_ - uy_ * s_;
-    uy_ = ux_ * s_ + uy_ * c_;
-    ux_ = rx;
+void SolidArcWalk::plotAndTurn(const PixelCanvas& canvas, std::uint32_t color, double& ux, double& uy) const {
+    // Converted straight to the width of an address: the point is on the
+    // canvas, so the pixel is the same, without widening an int.
+    const auto row = static_cast<std::ptrdiff_t>(cy_ - uy);
+    const auto column = static_cast<std::ptrdiff_t>(cx_ + ux);
+    canvas.bits[row * canvas.stride + column] = color;
+    const double rx = ux * c_ - uy * s_;
+    uy = ux * s_ + uy * c_;
+    ux = rx;
 }
 
 void SolidArcWalk::advance(int k) {
@@ -248,25 +266,29 @@ void ArcPairs::draw(double cx, double cy, double r, double start, double span, P
     r = std::fabs(r);
     const bool pairs = !pen.dotted && std::isfinite(start) && std::isfinite(span) && std::isfinite(r) &&
                        insideBand(canvas_, cx, cy, r) && !withinOnePixel(cx, cy, r);
-    if (waiting_ && color_ != pen.color) finish();
+    if (waiting_ >= 0 && color_ != pen.color) finish();
     if (!pairs) {
         DrawArcPx(canvas_, cx, cy, r, start, span, pen);
         return;
     }
-    SolidArcWalk walk(cx, cy, r, start, span);
-    if (!waiting_) {
-        waiting_.emplace(walk);
+    // Each walk is made where it stays, in the free one of two places: a
+    // copy would read the walk back just after it was written.
+    if (waiting_ < 0) {
+        walks_[0].emplace(cx, cy, r, start, span);
+        waiting_ = 0;
         color_ = pen.color;
         return;
     }
-    waiting_->besides(walk, canvas_, pen.color);
-    if (waiting_->done()) waiting_ = walk;
+    const int other = 1 - waiting_;
+    SolidArcWalk& walk = walks_[other].emplace(cx, cy, r, start, span);
+    walks_[waiting_]->besides(walk, canvas_, pen.color);
+    if (walks_[waiting_]->done()) waiting_ = other;
 }
 
 void ArcPairs::finish() {
-    if (!waiting_) return;
-    waiting_->alone(canvas_, color_);
-    waiting_.reset();
+    if (waiting_ < 0) return;
+    walks_[waiting_]->alone(canvas_, color_);
+    waiting_ = -1;
 }
 
 }  // namespace orca

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -30,7 +31,8 @@ public:
 private:
     // Points up to the next one worked out afresh, or to the end.
     int left() const;
-    void plotAndTurn(const PixelCanvas& canvas, std::uint32_t color);
+    // Sets the pixel of radius vector (ux, uy) and turns it by one step.
+    void plotAndTurn(const PixelCanvas& canvas, std::uint32_t color, double& ux, double& uy) const;
     void advance(int k);
 
     double cx_, cy_, r_, start_;
@@ -52,7 +54,8 @@ public:
 
 private:
     PixelCanvas canvas_;
-    std::optional<SolidArcWalk> waiting_;
+    std::array<std::optional<SolidArcWalk>, 2> walks_;
+    int waiting_ = -1;  // the walk of walks_ not yet at its end, or none
     std::uint32_t color_ = 0;
 };
 

@@ -1,9 +1,13 @@
 #include "view/pixel_replay.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <latch>
+#include <memory>
 #include <numbers>
 #include <optional>
+#include <span>
 #include <system_error>
 #include <thread>
 
@@ -11,6 +15,7 @@
 #include "view/palette.h"
 #include "view/pixel_arc.h"
 #include "view/pixel_line.h"
+#include "view/replay_cut.h"
 #include "view/surface.h"
 
 namespace orca {
@@ -70,8 +75,11 @@ void DrawMappedCircle(const PixelCanvas& canvas, const WindowPixels& m, float x,
               });
 }
 
-void ReplayPixelBand(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m) {
-    if (!m.usable) return;
+namespace {
+
+// The lines, then the circles, of a stretch of a list, in drawing order.
+void replayItems(std::span<const LineItem> lines, std::span<const CircleItem> circles,
+                 const PixelCanvas& canvas, const WindowPixels& m) {
     const double w = canvas.width;
     const double h = canvas.height;
     const double top = canvas.firstRow();
@@ -80,7 +88,7 @@ void ReplayPixelBand(const DisplayList& list, const PixelCanvas& canvas, const W
     // next one of the run on that pixel changes nothing.
     std::uint32_t* lastPixel = nullptr;
     std::uint32_t lastColor = 0;
-    for (const LineItem& l : list.lines) {
+    for (const LineItem& l : lines) {
         const double x1 = m.u(static_cast<float>(l.X1));
         const double y1 = m.v(static_cast<float>(l.Y1));
         const double x2 = m.u(static_cast<float>(l.X2));
@@ -118,7 +126,7 @@ void ReplayPixelBand(const DisplayList& list, const PixelCanvas& canvas, const W
     const auto drawArc = [&](double cx, double cy, double r, double start, double span, PixelPen& pen) {
         arcs.draw(cx, cy, r, start, span, pen);
     };
-    for (const CircleItem& c : list.circles) {
+    for (const CircleItem& c : circles) {
         const float r = static_cast<float>(c.Radius);
         const double reach = std::fabs(static_cast<double>(r)) * m.sx + 1.0;
         const double cx = m.u(static_cast<float>(c.X));
@@ -132,27 +140,75 @@ void ReplayPixelBand(const DisplayList& list, const PixelCanvas& canvas, const W
     arcs.finish();
 }
 
+// Lays every pixel the layer holds (a drawn pixel is never 0: its alpha is
+// full) over the canvas's band.
+void overlay(const PixelCanvas& canvas, const PixelCanvas& layer) {
+    for (int y = canvas.firstRow(); y < canvas.endRow(); ++y) {
+        std::uint32_t* to = canvas.row(y);
+        const std::uint32_t* from = layer.row(y);
+        for (int x = 0; x < canvas.width; ++x) to[x] = from[x] != 0 ? from[x] : to[x];
+    }
+}
+
+}  // namespace
+
+void ReplayPixelBand(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m) {
+    if (!m.usable) return;
+    replayItems(list.lines, list.circles, canvas, m);
+}
+
+void ReplayPixelsCutAt(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m,
+                       std::size_t cut) {
+    if (!m.usable) return;
+    const std::span<const LineItem> lines(list.lines);
+    const std::span<const CircleItem> circles(list.circles);
+    const std::size_t lineCut = std::min(cut, lines.size());
+    const std::size_t circleCut = std::min(cut - lineCut, circles.size());
+    // The later items go on a layer of their own, blank and as large as the
+    // canvas, laid over it once both parts are drawn: a pixel either part
+    // draws then ends as it would after one pass in order.
+    // It is taken here, so that a lack of memory is met on the calling
+    // thread, and blanked by the thread that draws on it.
+    const std::size_t layerSize =
+        static_cast<std::size_t>(canvas.width) * static_cast<std::size_t>(canvas.height);
+    const auto layerBits = std::make_unique_for_overwrite<std::uint32_t[]>(layerSize);
+    PixelCanvas layer = canvas;
+    layer.bits = layerBits.get();
+    layer.stride = canvas.width;
+    const auto drawLater = [&] {
+        std::fill_n(layerBits.get(), layerSize, 0u);
+        replayItems(lines.subspan(lineCut), circles.subspan(circleCut), layer, m);
+    };
+    // Once both parts are drawn, each thread lays half of the rows.
+    const int middle = canvas.firstRow() + (canvas.endRow() - canvas.firstRow()) / 2;
+    std::latch drawn(2);
+    std::optional<std::thread> helper;
+    try {
+        helper.emplace([&] {
+            drawLater();
+            drawn.arrive_and_wait();
+            overlay(canvas.band(middle, canvas.endRow()), layer);
+        });
+    } catch (const std::system_error&) {
+        drawLater();  // no second thread to be had
+    }
+    replayItems(lines.first(lineCut), circles.first(circleCut), canvas, m);
+    if (!helper) {
+        overlay(canvas, layer);
+        return;
+    }
+    drawn.arrive_and_wait();
+    overlay(canvas.band(canvas.firstRow(), middle), layer);
+    helper->join();
+}
+
 void ReplayPixels(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m) {
     if (!m.usable) return;
-    const int top = canvas.firstRow();
-    const int bottom = canvas.endRow();
-    if (list.LineCount() + list.CircleCount() < kItemsForTwoBands || bottom - top < 2) {
+    if (list.LineCount() + list.CircleCount() < kItemsForTwoParts) {
         ReplayPixelBand(list, canvas, m);
         return;
     }
-    // Each band goes through the whole list in order on its own rows, so
-    // the picture is the one of a single pass whichever thread ends first.
-    const int middle = top + (bottom - top) / 2;
-    const PixelCanvas upper = canvas.band(top, middle);
-    const PixelCanvas lower = canvas.band(middle, bottom);
-    std::optional<std::thread> helper;
-    try {
-        helper.emplace([&] { ReplayPixelBand(list, lower, m); });
-    } catch (const std::system_error&) {
-        ReplayPixelBand(list, lower, m);  // no second thread to be had
-    }
-    ReplayPixelBand(list, upper, m);
-    if (helper) helper->join();
+    ReplayPixelsCutAt(list, canvas, m, EvenReplayCut(list, m, canvas.width, canvas.height));
 }
 
 }  // namespace orca

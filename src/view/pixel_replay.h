@@ -22,14 +22,20 @@ void DrawMappedCircle(const PixelCanvas& canvas, const WindowPixels& m, float x,
 
 // Below this many items a replay stays on the calling thread: a second
 // thread would cost more than it saves.
-inline constexpr std::size_t kItemsForTwoBands = 20000;
+inline constexpr std::size_t kItemsForTwoParts = 20000;
 
 // Every line, then every circle, of the list, giving the very pixels the
 // calls one by one give, at a fraction of their cost: what lies wholly off
 // the canvas is passed over, and a segment inside one pixel sets that pixel
 // (once for a run of them) without the stepping of a line. A long list is
-// drawn by two threads, each on its own half of the canvas's rows.
+// cut in two parts of about the same work, drawn by two threads at once.
 void ReplayPixels(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m);
+
+// The same with the list cut before item `cut` of its drawing order (every
+// line, then every circle): the items before it are drawn on the calling
+// thread, the others on a second one.
+void ReplayPixelsCutAt(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m,
+                       std::size_t cut);
 
 // The same on the canvas's band only, on the calling thread.
 void ReplayPixelBand(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m);

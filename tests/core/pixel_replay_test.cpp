@@ -13,6 +13,7 @@
 #include "view/display_list.h"
 #include "view/palette.h"
 #include "view/pixel_arc.h"
+#include "view/replay_cut.h"
 #include "view/surface.h"
 
 namespace orca {
@@ -135,12 +136,58 @@ TEST(PixelReplayTest, BandsOfRowsGiveThePixelsOfTheWholeCanvas) {
         EXPECT_EQ(banded.bits, slow.bits) << "cut at rows " << cut << " and " << second;
     }
     DisplayList longList;
-    while (longList.LineCount() + longList.CircleCount() < kItemsForTwoBands) {
+    while (longList.LineCount() + longList.CircleCount() < kItemsForTwoParts) {
         const DisplayList more = randomList(rng, 400);
         longList.lines.insert(longList.lines.end(), more.lines.begin(), more.lines.end());
         longList.circles.insert(longList.circles.end(), more.circles.begin(), more.circles.end());
     }
     expectSamePixels(longList, m);
+}
+
+// A list cut anywhere, the later part drawn on a layer of its own and laid
+// over the earlier one, on a canvas that already holds a picture (the grid,
+// in colours the list draws too): every pixel is the one of a single pass.
+TEST(PixelReplayTest, ListsCutAnywhereGiveThePixelsOfOnePass) {
+    std::mt19937 rng(13);
+    const WindowPixels m = tenthsOfPixels();
+    const auto underneath = [](Pixels& p) {
+        for (std::size_t i = 0; i < p.bits.size(); i += 7) p.bits[i] = PixelColor(static_cast<int>(i % 16));
+    };
+    for (int round = 0; round < 6; ++round) {
+        const DisplayList list = randomList(rng, 200);
+        const std::size_t lines = list.LineCount();
+        const std::size_t items = lines + list.CircleCount();
+        Pixels slow;
+        underneath(slow);
+        replayOneByOne(list, slow.canvas(), m);
+        for (const std::size_t cut : {std::size_t{0}, std::size_t{1}, lines / 2, lines - 1, lines, lines + 1,
+                                      lines + (items - lines) / 2, items - 1, items, items + 3}) {
+            Pixels quick;
+            underneath(quick);
+            ReplayPixelsCutAt(list, quick.canvas(), m, cut);
+            EXPECT_EQ(quick.bits, slow.bits) << "cut before item " << cut << " of " << items;
+        }
+    }
+}
+
+// The cut shares out the work, not the items: what lies off the canvas
+// weighs next to nothing, a long line or a large ring much.
+TEST(PixelReplayTest, TheCutSharesOutTheWork) {
+    const WindowPixels m = tenthsOfPixels();
+    EXPECT_EQ(EvenReplayCut(DisplayList{}, m, kWidth, kHeight), 0u);
+    DisplayList list;
+    for (int i = 0; i < 10000; ++i)
+        list.lines.push_back({-900.0, 1.0 * i, -800.0, 1.0 * i, kFeedColor, kSolid});
+    for (int i = 0; i < 2000; ++i)
+        list.lines.push_back({-20.0, 1.0 * (i % 400), 600.0, 1.0 * (i % 400), kFeedColor, kSolid});
+    std::size_t cut = EvenReplayCut(list, m, kWidth, kHeight);
+    EXPECT_GT(cut, 10200u);  // among the long lines, well past half the items
+    EXPECT_LT(cut, 11800u);
+    for (int i = 0; i < 1000; ++i)
+        list.circles.push_back({280.0, 220.0, 200.0, kFeedColor, 0.0, 0.0, kSolid});
+    cut = EvenReplayCut(list, m, kWidth, kHeight);
+    EXPECT_GT(cut, 12000u);  // among the first rings
+    EXPECT_LT(cut, 12500u);
 }
 
 // A ring that stays inside one pixel sets that pixel and nothing else; a
