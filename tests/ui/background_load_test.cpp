@@ -119,6 +119,25 @@ TEST_F(BackgroundLoadTest, CancelLeavesThePreviousDocumentAsItWas) {
     EXPECT_FALSE(form().isVisible());
 }
 
+// The editor shows the previous text as before once a load is cancelled:
+// dropping the text built meanwhile left the view showing only its first
+// line, the text itself intact.
+TEST_F(BackgroundLoadTest, CancelLeavesTheEditorShowingItsText) {
+    const std::string big = bigProgram();
+    started({writeFile("first.nc", "%\nO1000 (FIRST)\nG90 G54\nN3 G00 X1. Y2.\nN4 G01 Z-2.\nN5 G01 X3.\n")});
+    form().show();
+    form().richCode().setFocus();
+    form().richCode().SendScintilla(QsciScintillaBase::SCI_GOTOLINE, 4L);
+    QCoreApplication::processEvents();
+    const QImage before = form().richCode().grab().toImage();
+
+    duringPasses([&] { QTest::keyClick(&form(), Qt::Key_Escape); });
+    drop(big);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form().richCode().caretLine(), 4);
+    EXPECT_TRUE(form().richCode().grab().toImage() == before);
+}
+
 // Esc with a menu open closes the menu, as it always does; the load goes on.
 TEST_F(BackgroundLoadTest, EscClosingAMenuLeavesTheLoadGoing) {
     const std::string big = bigProgram();

@@ -85,6 +85,23 @@ bool EditorPane::showLoadedText(EditorTextLoad& load) {
     return true;
 }
 
+void EditorPane::refreshView() const {
+    const long anchor = SendScintilla(SCI_GETANCHOR);
+    const long caret = SendScintilla(SCI_GETCURRENTPOS);
+    const long firstLine = SendScintilla(SCI_GETFIRSTVISIBLELINE);
+    const long xOffset = SendScintilla(SCI_GETXOFFSET);
+    const long document = SendScintilla(SCI_GETDOCPOINTER);
+    // Held while the view lets go of it and takes it again.
+    SendScintilla(SCI_ADDREFDOCUMENT, 0UL, document);
+    SendScintilla(SCI_SETDOCPOINTER, 0UL, document);
+    SendScintilla(SCI_RELEASEDOCUMENT, 0UL, document);
+    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(anchor), caret);
+    SendScintilla(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(firstLine));
+    SendScintilla(SCI_SETXOFFSET, static_cast<unsigned long>(xOffset));
+    // As when the pane was made: the scroll bar follows the widest line seen.
+    SendScintilla(SCI_SETSCROLLWIDTH, 1L);
+}
+
 void EditorPane::startAfresh() {
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_SETUNDOCOLLECTION, 1L);

@@ -29,6 +29,10 @@ public:
     // The same for a text built apart (false, changing nothing, when it is
     // incomplete): the pane takes it over without copying it.
     [[nodiscard]] bool showLoadedText(EditorTextLoad& load);
+    // Lays the pane's own document out afresh, caret, selection and scroll
+    // kept: the view shows only its first line after a text built apart
+    // has been dropped.
+    void refreshView() const;
     bool empty() const;
 
     std::int64_t selectionStart() const;

@@ -38,7 +38,9 @@ void EditorTextLoad::startLoader() {
 }
 
 [[gnu::no_sanitize("vptr")]] EditorTextLoad::~EditorTextLoad() {
-    if (loader_) loader_->Release();
+    if (!loader_) return;
+    loader_->Release();
+    pane_.refreshView();
 }
 
 [[gnu::no_sanitize("vptr")]] void EditorTextLoad::append(std::string_view piece) {
