@@ -4,18 +4,11 @@
 // to end, and in small pages taking each page costs more than what is
 // written into it. Smaller blocks are plain malloc.
 //
-// Sanitizer builds keep their own allocator, which checks new/delete pairs.
+// Sanitizer builds keep their own allocator (see large_blocks.h).
 
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define ORCA_KEEP_SANITIZER_ALLOCATOR
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__)
-#define ORCA_KEEP_SANITIZER_ALLOCATOR
-#endif
+#include "base/large_blocks.h"
 
-#if !defined(ORCA_KEEP_SANITIZER_ALLOCATOR)
+#if !defined(ORCA_SANITIZER_ALLOCATOR)
 
 #include <cstdint>
 #include <cstdlib>
