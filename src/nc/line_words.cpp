@@ -56,9 +56,7 @@ void NcLine::start(std::string_view text, NumberReader reader) {
     expression_ = false;
 }
 
-NcLine::NcLine(std::string_view text) { read(text); }
-
-void NcLine::read(std::string_view text) { scan<false>(text); }
+NcLine::NcLine(std::string_view text) { scan<false>(text); }
 
 void NcLine::readBeforeComment(std::string_view text) { scan<true>(text); }
 

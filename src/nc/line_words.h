@@ -48,10 +48,9 @@ enum class GCode : std::uint8_t {
 class NcLine {
 public:
     explicit NcLine(std::string_view text);
-    // Reads `text` afresh, as the constructor does, in place.
-    void read(std::string_view text);
-    // The same for the text before its first "(" (what WithoutComment
-    // keeps), in one scan.
+    // Reads afresh, in place, the text before the first "(" of `text`: what
+    // follows is a comment, and both passes of the default reading read the
+    // same words.
     void readBeforeComment(std::string_view text);
 
     std::string_view text() const { return text_; }
@@ -93,10 +92,6 @@ private:
     mutable std::array<double, 26> value_{};  // valid where valueRead_ has the letter's bit
     std::array<std::uint32_t, 26> first_{};   // where the first word of a letter in present_ stands
 };
-
-// The line up to its first "(": what follows is a comment, and both passes
-// read the same words.
-inline std::string_view WithoutComment(std::string_view text) { return text.substr(0, text.find('(')); }
 
 // The X (Y) the line moves to, absolute (G91 adds the current position),
 // or MISSING_VALUE when the line has no X (Y) word.

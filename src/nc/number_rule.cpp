@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <limits>
 
-#include "base/guarded.h"
-
 namespace orca {
 namespace {
 
@@ -190,18 +188,6 @@ NumberReading parseNumber(std::string_view text) {
 NumberReading ParseNumber(std::string_view text) { return parseNumber<true>(text); }
 
 NumberReading ParseWordNumber(std::string_view text) { return parseNumber<false>(text); }
-
-double ReadNumber(std::string_view text) {
-    const NumberReading r = ParseNumber(text);
-    if (r.overflow) throw ArithmeticFault{};
-    return r.value;
-}
-
-double ReadWordNumber(std::string_view text) {
-    const NumberReading r = ParseWordNumber(text);
-    if (r.overflow) throw ArithmeticFault{};
-    return r.value;
-}
 
 bool ToInt16(double v, short& out) {
     if (!std::isfinite(v)) return false;

@@ -23,11 +23,6 @@ NumberReading ParseNumber(std::string_view text);
 // ("Y5.D01" is Y5. and D01).
 NumberReading ParseWordNumber(std::string_view text);
 
-// Both, for the interpreter: a number that does not fit a double raises
-// ArithmeticFault, which abandons the record being read.
-double ReadNumber(std::string_view text);
-double ReadWordNumber(std::string_view text);
-
 // A number-rule value as a 16-bit signed integer (halves to even); false when
 // the text holds a number that does not fit.
 [[nodiscard]] bool ToInt16(double v, short& out);
