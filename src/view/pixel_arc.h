@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 #include "view/pixel_canvas.h"
@@ -15,12 +16,24 @@ namespace orca {
 void DrawArcPx(const PixelCanvas& canvas, double cx, double cy, double r, double start, double span,
                PixelPen& pen);
 
+// cos and sin of an arc's start angle, kept from one replay of a list to the
+// next: every zoom or pan step walks the same arcs from the same angles, and
+// working them out is a good part of an arc's set-up. An entry holds for the
+// angle it was worked out for, so it is never stale.
+struct ArcStart {
+    double angle = std::numeric_limits<double>::quiet_NaN();
+    double cos = 0.0;
+    double sin = 0.0;
+};
+
 // DrawArcPx's walk of a solid arc whose every point falls in the canvas's
 // band: the points from `next_` on, the radius vector of point `next_` in
 // (ux_, uy_), nothing tested.
 class SolidArcWalk {
 public:
-    SolidArcWalk(double cx, double cy, double r, double start, double span);
+    // The cos and sin of `start` come from `memo` when it holds them, and
+    // go into it when not (no memo: nullptr).
+    SolidArcWalk(double cx, double cy, double r, double start, double span, ArcStart* memo);
 
     bool done() const { return next_ > n_; }
     void alone(PixelCanvas canvas, std::uint32_t color);
@@ -44,12 +57,13 @@ private:
 
 // DrawArcPx for a run of arcs, one after the other, with the very pixels,
 // in less time: solid arcs in one colour are walked two at a time. What is
-// left is drawn by finish(), and before an arc of another colour.
+// left is drawn by finish(), and before an arc of another colour. Each arc
+// may bring the memo of its start angle (none: nullptr).
 class ArcPairs {
 public:
     explicit ArcPairs(const PixelCanvas& canvas) : canvas_(canvas) {}
 
-    void draw(double cx, double cy, double r, double start, double span, PixelPen& pen);
+    void draw(double cx, double cy, double r, double start, double span, PixelPen& pen, ArcStart* memo);
     void finish();
 
 private:

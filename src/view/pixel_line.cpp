@@ -74,14 +74,48 @@ void plotRun(std::uint32_t* p, int major, int minor, std::ptrdiff_t majorStep, s
     }
 }
 
+// The dotted run again, working out only the pixels it lays, each on its
+// own: pixel i lies (i * minor + major - 1 - major / 2) / major minor steps
+// aside, the count of the carries the error makes up to it. The division is
+// a multiplication by a reciprocal, exact while the numerator stays below
+// 2^kShift / major, which kMaxDotsMajor ensures.
+constexpr int kShift = 40;
+constexpr int kMaxDotsMajor = 1 << 13;
+
+template <bool InBand>
+void plotDots(std::uint32_t* p, int major, int minor, std::ptrdiff_t majorStep, std::ptrdiff_t minorStep,
+              std::uint32_t color, std::uint32_t phase, const std::uint32_t* lo, const std::uint32_t* hi) {
+    const std::uint64_t reciprocal = (std::uint64_t{1} << kShift) / static_cast<std::uint64_t>(major) + 1;
+    const auto offset = static_cast<std::uint64_t>(major - 1 - major / 2);
+    constexpr int kOn = PixelPen::kDotOn;
+    // Pixel i is laid when (phase + i) % kDotPeriod < kDotOn.
+    for (int dot = -static_cast<int>(phase); dot <= major; dot += PixelPen::kDotPeriod) {
+        for (int i = std::max(dot, 0); i < dot + kOn && i <= major; ++i) {
+            const std::uint64_t numerator =
+                static_cast<std::uint64_t>(i) * static_cast<std::uint64_t>(minor) + offset;
+            std::uint32_t* q = p + i * majorStep +
+                               static_cast<std::ptrdiff_t>((numerator * reciprocal) >> kShift) * minorStep;
+            if (InBand || (q >= lo && q < hi)) *q = color;
+        }
+    }
+}
+
+// A run in or across the band, dotted runs of a usual length by plotDots.
 template <bool Dotted>
 void plotRun(const PixelCanvas& canvas, bool inBand, std::uint32_t* p, int major, int minor,
              std::ptrdiff_t majorStep, std::ptrdiff_t minorStep, std::uint32_t color, std::uint32_t phase) {
+    const bool dots = Dotted && major > 0 && major < kMaxDotsMajor;
+    const auto run = [&]<bool InBand>(const std::uint32_t* lo, const std::uint32_t* hi) {
+        if (dots) {
+            plotDots<InBand>(p, major, minor, majorStep, minorStep, color, phase, lo, hi);
+        } else {
+            plotRun<Dotted, InBand>(p, major, minor, majorStep, minorStep, color, phase, lo, hi);
+        }
+    };
     if (inBand) {
-        plotRun<Dotted, true>(p, major, minor, majorStep, minorStep, color, phase, nullptr, nullptr);
+        run.template operator()<true>(nullptr, nullptr);
     } else {
-        plotRun<Dotted, false>(p, major, minor, majorStep, minorStep, color, phase,
-                               canvas.row(canvas.firstRow()), canvas.row(canvas.endRow()));
+        run.template operator()<false>(canvas.row(canvas.firstRow()), canvas.row(canvas.endRow()));
     }
 }
 

@@ -77,9 +77,10 @@ void DrawMappedCircle(const PixelCanvas& canvas, const WindowPixels& m, float x,
 
 namespace {
 
-// The lines, then the circles, of a stretch of a list, in drawing order.
+// The lines, then the circles, of a stretch of a list, in drawing order;
+// `starts` is empty or holds the memo of each circle's start.
 void replayItems(std::span<const LineItem> lines, std::span<const CircleItem> circles,
-                 const PixelCanvas& canvas, const WindowPixels& m) {
+                 std::span<ArcStart> starts, const PixelCanvas& canvas, const WindowPixels& m) {
     const double w = canvas.width;
     const double h = canvas.height;
     const double top = canvas.firstRow();
@@ -123,16 +124,19 @@ void replayItems(std::span<const LineItem> lines, std::span<const CircleItem> ci
         }
     }
     ArcPairs arcs(canvas);
+    ArcStart* memo = nullptr;
     const auto drawArc = [&](double cx, double cy, double r, double start, double span, PixelPen& pen) {
-        arcs.draw(cx, cy, r, start, span, pen);
+        arcs.draw(cx, cy, r, start, span, pen, memo);
     };
-    for (const CircleItem& c : circles) {
+    for (std::size_t i = 0; i < circles.size(); ++i) {
+        const CircleItem& c = circles[i];
         const float r = static_cast<float>(c.Radius);
         const double reach = std::fabs(static_cast<double>(r)) * m.sx + 1.0;
         const double cx = m.u(static_cast<float>(c.X));
         const double cy = m.v(static_cast<float>(c.Y));
         // A circle wholly off the canvas or its band, its box with a pixel to spare.
         if (cx + reach < 0.0 || cx - reach >= w || cy + reach < top || cy - reach >= bottom) continue;
+        if (!starts.empty()) memo = &starts[i];
         mapCircle(m, static_cast<float>(c.X), static_cast<float>(c.Y), r, c.ColorIndex,
                   static_cast<float>(c.StartAngle), static_cast<float>(c.EndAngle), c.DrawStyle == kDotted,
                   drawArc);
@@ -154,16 +158,19 @@ void overlay(const PixelCanvas& canvas, const PixelCanvas& layer) {
 
 void ReplayPixelBand(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m) {
     if (!m.usable) return;
-    replayItems(list.lines, list.circles, canvas, m);
+    replayItems(list.lines, list.circles, {}, canvas, m);
 }
 
 void ReplayPixelsCutAt(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m,
-                       std::size_t cut) {
+                       std::size_t cut, std::span<ArcStart> starts) {
     if (!m.usable) return;
     const std::span<const LineItem> lines(list.lines);
     const std::span<const CircleItem> circles(list.circles);
     const std::size_t lineCut = std::min(cut, lines.size());
     const std::size_t circleCut = std::min(cut - lineCut, circles.size());
+    const auto startsFrom = [&](std::size_t from, std::size_t count) {
+        return starts.empty() ? starts : starts.subspan(from, count);
+    };
     // The later items go on a layer of their own, blank and as large as the
     // canvas, laid over it once both parts are drawn: a pixel either part
     // draws then ends as it would after one pass in order.
@@ -177,7 +184,8 @@ void ReplayPixelsCutAt(const DisplayList& list, const PixelCanvas& canvas, const
     layer.stride = canvas.width;
     const auto drawLater = [&] {
         std::fill_n(layerBits.get(), layerSize, 0u);
-        replayItems(lines.subspan(lineCut), circles.subspan(circleCut), layer, m);
+        replayItems(lines.subspan(lineCut), circles.subspan(circleCut),
+                    startsFrom(circleCut, circles.size() - circleCut), layer, m);
     };
     // Once both parts are drawn, each thread lays half of the rows.
     const int middle = canvas.firstRow() + (canvas.endRow() - canvas.firstRow()) / 2;
@@ -192,7 +200,7 @@ void ReplayPixelsCutAt(const DisplayList& list, const PixelCanvas& canvas, const
     } catch (const std::system_error&) {
         drawLater();  // no second thread to be had
     }
-    replayItems(lines.first(lineCut), circles.first(circleCut), canvas, m);
+    replayItems(lines.first(lineCut), circles.first(circleCut), startsFrom(0, circleCut), canvas, m);
     if (!helper) {
         overlay(canvas, layer);
         return;
@@ -202,13 +210,33 @@ void ReplayPixelsCutAt(const DisplayList& list, const PixelCanvas& canvas, const
     helper->join();
 }
 
-void ReplayPixels(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m) {
+namespace {
+
+void replayPixels(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m,
+                  std::span<ArcStart> starts) {
     if (!m.usable) return;
     if (list.LineCount() + list.CircleCount() < kItemsForTwoParts) {
-        ReplayPixelBand(list, canvas, m);
+        replayItems(list.lines, list.circles, starts, canvas, m);
         return;
     }
-    ReplayPixelsCutAt(list, canvas, m, EvenReplayCut(list, m, canvas.width, canvas.height));
+    ReplayPixelsCutAt(list, canvas, m, EvenReplayCut(list, m, canvas.width, canvas.height), starts);
+}
+
+}  // namespace
+
+void ReplayPixels(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m) {
+    replayPixels(list, canvas, m, {});
+}
+
+void ReplayPixels(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m,
+                  ArcStarts& starts) {
+    // A memo far longer than the list (after a big program, a small one)
+    // gives its memory back.
+    if (starts.size() != list.CircleCount()) {
+        starts.resize(list.CircleCount());
+        if (starts.capacity() > 2 * starts.size()) starts.shrink_to_fit();
+    }
+    replayPixels(list, canvas, m, starts);
 }
 
 }  // namespace orca

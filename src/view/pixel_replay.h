@@ -2,7 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
+#include <vector>
 
+#include "view/pixel_arc.h"
 #include "view/pixel_canvas.h"
 #include "view/window_pixels.h"
 
@@ -31,11 +34,22 @@ inline constexpr std::size_t kItemsForTwoParts = 20000;
 // cut in two parts of about the same work, drawn by two threads at once.
 void ReplayPixels(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m);
 
+// The memo of each circle's start (see ArcStart), kept by a caller that
+// replays the same list again and again: a zoom or pan step then does
+// without working the starts out afresh.
+using ArcStarts = std::vector<ArcStart>;
+
+// ReplayPixels with the arcs' starts taken from `starts` where it holds
+// them and kept there for the next replay.
+void ReplayPixels(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m,
+                  ArcStarts& starts);
+
 // The same with the list cut before item `cut` of its drawing order (every
 // line, then every circle): the items before it are drawn on the calling
-// thread, the others on a second one.
+// thread, the others on a second one. `starts` is empty or one memo for
+// every circle of the list.
 void ReplayPixelsCutAt(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m,
-                       std::size_t cut);
+                       std::size_t cut, std::span<ArcStart> starts = {});
 
 // The same on the canvas's band only, on the calling thread.
 void ReplayPixelBand(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m);

@@ -111,6 +111,17 @@ DisplayList randomList(std::mt19937& rng, int items) {
     return list;
 }
 
+// A list long enough to be shared out between two threads.
+DisplayList listForTwoParts(std::mt19937& rng) {
+    DisplayList list;
+    while (list.LineCount() + list.CircleCount() < kItemsForTwoParts) {
+        const DisplayList more = randomList(rng, 400);
+        list.lines.insert(list.lines.end(), more.lines.begin(), more.lines.end());
+        list.circles.insert(list.circles.end(), more.circles.begin(), more.circles.end());
+    }
+    return list;
+}
+
 TEST(PixelReplayTest, RandomListsGiveThePixelsOfTheCallsOneByOne) {
     std::mt19937 rng(7);
     for (int round = 0; round < 40; ++round) expectSamePixels(randomList(rng, 400), tenthsOfPixels());
@@ -135,13 +146,7 @@ TEST(PixelReplayTest, BandsOfRowsGiveThePixelsOfTheWholeCanvas) {
         ReplayPixelBand(list, whole.band(cut, second), m);
         EXPECT_EQ(banded.bits, slow.bits) << "cut at rows " << cut << " and " << second;
     }
-    DisplayList longList;
-    while (longList.LineCount() + longList.CircleCount() < kItemsForTwoParts) {
-        const DisplayList more = randomList(rng, 400);
-        longList.lines.insert(longList.lines.end(), more.lines.begin(), more.lines.end());
-        longList.circles.insert(longList.circles.end(), more.circles.begin(), more.circles.end());
-    }
-    expectSamePixels(longList, m);
+    expectSamePixels(listForTwoParts(rng), m);
 }
 
 // A list cut anywhere, the later part drawn on a layer of its own and laid
@@ -166,6 +171,36 @@ TEST(PixelReplayTest, ListsCutAnywhereGiveThePixelsOfOnePass) {
             underneath(quick);
             ReplayPixelsCutAt(list, quick.canvas(), m, cut);
             EXPECT_EQ(quick.bits, slow.bits) << "cut before item " << cut << " of " << items;
+        }
+    }
+}
+
+// One memo of the arcs' starts, kept from replay to replay as a surface
+// keeps it: through other lists, longer and shorter, shared out between two
+// threads or not, with angles moved under the same items and the window
+// moved, every replay gives the pixels of the calls one by one.
+TEST(PixelReplayTest, AMemoOfTheStartsKeptFromReplayToReplayChangesNoPixel) {
+    std::mt19937 rng(17);
+    const DisplayList longList = listForTwoParts(rng);
+    const DisplayList turned = [&] {
+        DisplayList t = longList;
+        for (std::size_t i = 0; i < t.circles.size(); i += 2) t.circles[i].StartAngle += 0.5;
+        return t;
+    }();
+    const DisplayList shortList = randomList(rng, 300);
+    WindowPixels moved = tenthsOfPixels();
+    moved.left += 3.7;
+    moved.sx *= 1.4;
+    moved.sy *= 1.4;
+    ArcStarts starts;
+    for (const DisplayList* list : {&shortList, &longList, &longList, &turned, &shortList, &longList}) {
+        for (const WindowPixels& m : {tenthsOfPixels(), moved}) {
+            Pixels quick;
+            Pixels slow;
+            ReplayPixels(*list, quick.canvas(), m, starts);
+            replayOneByOne(*list, slow.canvas(), m);
+            EXPECT_EQ(quick.bits, slow.bits);
+            EXPECT_EQ(starts.size(), list->CircleCount());
         }
     }
 }

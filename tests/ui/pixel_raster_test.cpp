@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <numbers>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "view/pixel_arc.h"
@@ -129,6 +132,66 @@ TEST(PixelLine, DottedPhaseCarriesFromOneSegmentToTheNext) {
     DrawLinePx(b.canvas, 0.5, 1.5, 4.5, 1.5, pen);   // pixels 0..4
     DrawLinePx(b.canvas, 4.5, 1.5, 20.5, 1.5, pen);  // shares pixel 4
     for (int x = 0; x <= 20; ++x) EXPECT_EQ(b.lit(x, 1), x % 6 < 3) << x;
+}
+
+// The pixels of the line from pixel (x1, y1) to pixel (x2, y2) in their
+// order, by the textbook Bresenham stepping, error starting at half the
+// major length.
+std::vector<std::pair<int, int>> bresenham(int x1, int y1, int x2, int y2) {
+    const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
+    const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
+    const bool xMajor = dx >= dy;
+    const int major = xMajor ? dx : dy, minor = xMajor ? dy : dx;
+    std::vector<std::pair<int, int>> out;
+    int x = x1, y = y1, err = major / 2;
+    for (int i = 0; i <= major; ++i) {
+        out.emplace_back(x, y);
+        err -= minor;
+        if (xMajor)
+            x += sx;
+        else
+            y += sy;
+        if (err < 0) {
+            err += major;
+            if (xMajor)
+                y += sy;
+            else
+                x += sx;
+        }
+    }
+    return out;
+}
+
+// Dotted lines of every slope and length, whole or cut by a band, short and
+// longer than any canvas usually is, lay the solid line's pixels three on,
+// three off, from the pen's phase.
+TEST(PixelLine, DottedLinesLayTheSolidLinesPixelsInTurns) {
+    std::mt19937 rng(11);
+    for (int round = 0; round < 400; ++round) {
+        const bool longLine = round % 40 == 0;
+        const int w = longLine ? 9000 : 90;
+        const int h = longLine ? 12 : 70;
+        Buffer b(w, h);
+        const auto any = [&](int size) { return static_cast<int>(rng() % static_cast<unsigned>(size)); };
+        const int x1 = any(w), y1 = any(h), x2 = any(w), y2 = any(h);
+        const auto phase = static_cast<std::uint32_t>(rng() % PixelPen::kDotPeriod);
+        const bool banded = round % 3 == 0;
+        const int top = banded ? any(h) : 0;
+        const int bottom = banded ? top + any(h - top + 1) : h;
+        PixelPen pen{kInk, true, phase};
+        DrawLineInsidePx(b.canvas.band(top, bottom), x1 + 0.5, y1 + 0.5, x2 + 0.5, y2 + 0.5, pen);
+        Buffer expected(w, h);
+        const auto pixels = bresenham(x1, y1, x2, y2);
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            const auto [x, y] = pixels[i];
+            if ((phase + i) % PixelPen::kDotPeriod < PixelPen::kDotOn && y >= top && y < bottom) {
+                expected.pixels[static_cast<std::size_t>(y * expected.canvas.stride + x)] = kInk;
+            }
+        }
+        ASSERT_EQ(b.pixels, expected.pixels)
+            << x1 << "," << y1 << " to " << x2 << "," << y2 << " phase " << phase;
+        EXPECT_EQ(pen.phase, (phase + pixels.size() - 1) % PixelPen::kDotPeriod);
+    }
 }
 
 // Lit pixels of an arc, relative to the centre pixel.

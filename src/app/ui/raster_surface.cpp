@@ -63,6 +63,6 @@ void RasterSurface::Circle(float x, float y, float radius, int colorIndex, float
                      DrawStyle() == kDotted);
 }
 
-void RasterSurface::Replay(const DisplayList& list) { ReplayPixels(list, canvas(), mapping()); }
+void RasterSurface::Replay(const DisplayList& list) { ReplayPixels(list, canvas(), mapping(), arcStarts_); }
 
 }  // namespace orca

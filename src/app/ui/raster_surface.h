@@ -42,6 +42,8 @@ private:
     QImage image_;
     ScaleWindow mappedWindow_{};
     WindowPixels mapping_;
+    // Kept from one replay to the next: zoom and pan replay the same list.
+    ArcStarts arcStarts_;
 };
 
 }  // namespace orca
