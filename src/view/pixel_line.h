@@ -10,7 +10,7 @@ namespace orca {
 void DrawLinePx(const PixelCanvas& canvas, double x1, double y1, double x2, double y2, PixelPen& pen);
 
 // The same for a segment whose ends are both known to be on the canvas,
-// without looking at them again.
+// without looking at them again: no clipping, and the dot count stays whole.
 void DrawLineInsidePx(const PixelCanvas& canvas, double x1, double y1, double x2, double y2, PixelPen& pen);
 
 }  // namespace orca

@@ -15,6 +15,7 @@
 #include "view/palette.h"
 #include "view/pixel_arc.h"
 #include "view/pixel_line.h"
+#include "view/pixel_run.h"
 #include "view/replay_cut.h"
 #include "view/surface.h"
 
@@ -116,6 +117,10 @@ void replayItems(std::span<const LineItem> lines, std::span<const CircleItem> ci
             continue;
         }
         lastPixel = nullptr;
+        if (inside && l.DrawStyle != kDotted && canvas.bandHolds(iy, static_cast<int>(y2))) {
+            PlotSolidPixelsInBand(canvas, ix, iy, static_cast<int>(x2), static_cast<int>(y2), color);
+            continue;
+        }
         PixelPen pen{color, l.DrawStyle == kDotted, 0};
         if (inside) {
             DrawLineInsidePx(canvas, x1, y1, x2, y2, pen);
