@@ -212,10 +212,15 @@ void DrawArcPx(const PixelCanvas& canvas, double cx, double cy, double r, double
 SolidArcWalk::SolidArcWalk(double cx, double cy, double r, double start, double span, ArcStart* memo)
     : cx_(cx), cy_(cy), r_(r), start_(start), n_(stepsOf(span, r)), step_(span / n_) {
     rotationOf(step_, c_, s_);
-    if (memo != nullptr && memo->angle != start) *memo = startAt(start);
-    const ArcStart from = memo != nullptr ? *memo : startAt(start);
-    ux_ = r_ * from.cos;
-    uy_ = r_ * from.sin;
+    if (memo == nullptr) {
+        radiusVector(r_, start_, ux_, uy_);
+        return;
+    }
+    if (memo->angle != start) *memo = startAt(start);
+    // Read where it is: a copy of the entry would be read back across the
+    // stores that made it, which the processor cannot forward.
+    ux_ = r_ * memo->cos;
+    uy_ = r_ * memo->sin;
 }
 
 // The canvas is taken by value: a pixel written cannot then be its stride.
