@@ -129,10 +129,6 @@ void replayItems(std::span<const LineItem> lines, std::span<const CircleItem> ci
         }
     }
     ArcPairs arcs(canvas);
-    ArcStart* memo = nullptr;
-    const auto drawArc = [&](double cx, double cy, double r, double start, double span, PixelPen& pen) {
-        arcs.draw(cx, cy, r, start, span, pen, memo);
-    };
     for (std::size_t i = 0; i < circles.size(); ++i) {
         const CircleItem& c = circles[i];
         const float r = static_cast<float>(c.Radius);
@@ -141,10 +137,12 @@ void replayItems(std::span<const LineItem> lines, std::span<const CircleItem> ci
         const double cy = m.v(static_cast<float>(c.Y));
         // A circle wholly off the canvas or its band, its box with a pixel to spare.
         if (cx + reach < 0.0 || cx - reach >= w || cy + reach < top || cy - reach >= bottom) continue;
-        if (!starts.empty()) memo = &starts[i];
+        ArcStart* const memo = starts.empty() ? nullptr : &starts[i];
         mapCircle(m, static_cast<float>(c.X), static_cast<float>(c.Y), r, c.ColorIndex,
                   static_cast<float>(c.StartAngle), static_cast<float>(c.EndAngle), c.DrawStyle == kDotted,
-                  drawArc);
+                  [&](double x, double y, double radius, double from, double sweep, PixelPen& pen) {
+                      arcs.draw(x, y, radius, from, sweep, pen, memo);
+                  });
     }
     arcs.finish();
 }
