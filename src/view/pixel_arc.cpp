@@ -144,7 +144,9 @@ void drawPiece(const PixelCanvas& canvas, double cx, double cy, double r, double
 
 bool withinOnePixel(double cx, double cy, double r) {
     const double reach = reachOf(r);
-    return std::floor(cx - reach) == std::floor(cx + reach) &&
+    // A ring a pixel wide or more spans two pixels whatever its centre: most
+    // rings are, and do without the floors.
+    return reach < 0.5 && std::floor(cx - reach) == std::floor(cx + reach) &&
            std::floor(cy - reach) == std::floor(cy + reach);
 }
 
