@@ -158,6 +158,25 @@ TEST_F(BackgroundLoadTest, EscClosingAMenuLeavesTheLoadGoing) {
     EXPECT_EQ(form().richCode().lines(), 400001);
 }
 
+// Keys in the editor, and the focus coming back to it from a menu, leave the
+// load's text in the status bar: the caret's line is shown once it ends.
+TEST_F(BackgroundLoadTest, TheEditorLeavesTheLoadsStatusText) {
+    const std::string big = bigProgram();
+    started();
+    form().show();
+    form().richCode().setFocus();
+    std::string status;
+    duringPasses([&] {
+        QTest::keyClick(&form().richCode(), Qt::Key_Down);
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::PopupFocusReason);
+        QCoreApplication::sendEvent(&form().richCode(), &focusIn);
+        status = form().statusText();
+    });
+    drop(big);
+    EXPECT_EQ(status, "読み込み中... " + big);
+    EXPECT_EQ(form().statusText(), " 1行");
+}
+
 // Commands given while the load works wait for it: the status bar says so,
 // nothing of the document changes meanwhile, and they run on the loaded
 // program afterwards, in order; a second load never overlaps the first.

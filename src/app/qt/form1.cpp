@@ -76,7 +76,12 @@ Form1::Form1(SettingsFile settings, UserDialogs& dialogs, QWidget* parent)
     progress_->setVisible(false);
     bindDrawingPointer();
 
-    connect(richCode_, &EditorPane::caretStatusWanted, this, &Form1::lineDspToStatusBar_Sub);
+    // A load's own text stays until it ends, which shows the caret's line: a
+    // key in the editor, or the focus coming back from a menu, meanwhile
+    // would hide what the window is doing.
+    connect(richCode_, &EditorPane::caretStatusWanted, this, [this] {
+        if (!loading_) lineDspToStatusBar_Sub();
+    });
     connect(richCode_, &EditorPane::filesDropped, this, &Form1::richCode_OLEDragDrop);
     connect(richCode_, &EditorPane::modificationChanged, this,
             [this](bool modified) { document_.setModified(modified); });
