@@ -213,33 +213,20 @@ void ReplayPixelsCutAt(const DisplayList& list, const PixelCanvas& canvas, const
     helper->join();
 }
 
-namespace {
-
-void replayPixels(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m,
-                  std::span<ArcStart> starts) {
-    if (!m.usable) return;
-    if (list.LineCount() + list.CircleCount() < kItemsForTwoParts) {
-        replayItems(list.lines, list.circles, starts, canvas, m);
-        return;
-    }
-    ReplayPixelsCutAt(list, canvas, m, EvenReplayCut(list, m, canvas.width, canvas.height), starts);
-}
-
-}  // namespace
-
-void ReplayPixels(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m) {
-    replayPixels(list, canvas, m, {});
-}
-
 void ReplayPixels(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m,
                   ArcStarts& starts) {
+    if (!m.usable) return;
     // A memo far longer than the list (after a big program, a small one)
     // gives its memory back.
     if (starts.size() != list.CircleCount()) {
         starts.resize(list.CircleCount());
         if (starts.capacity() > 2 * starts.size()) starts.shrink_to_fit();
     }
-    replayPixels(list, canvas, m, starts);
+    if (list.LineCount() + list.CircleCount() < kItemsForTwoParts) {
+        replayItems(list.lines, list.circles, starts, canvas, m);
+        return;
+    }
+    ReplayPixelsCutAt(list, canvas, m, EvenReplayCut(list, m, canvas.width, canvas.height), starts);
 }
 
 }  // namespace orca

@@ -27,20 +27,18 @@ void DrawMappedCircle(const PixelCanvas& canvas, const WindowPixels& m, float x,
 // thread would cost more than it saves.
 inline constexpr std::size_t kItemsForTwoParts = 20000;
 
-// Every line, then every circle, of the list, giving the very pixels the
-// calls one by one give, at a fraction of their cost: what lies wholly off
-// the canvas is passed over, and a segment inside one pixel sets that pixel
-// (once for a run of them) without the stepping of a line. A long list is
-// cut in two parts of about the same work, drawn by two threads at once.
-void ReplayPixels(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m);
-
 // The memo of each circle's start (see ArcStart), kept by a caller that
 // replays the same list again and again: a zoom or pan step then does
 // without working the starts out afresh.
 using ArcStarts = std::vector<ArcStart>;
 
-// ReplayPixels with the arcs' starts taken from `starts` where it holds
-// them and kept there for the next replay.
+// Every line, then every circle, of the list, giving the very pixels the
+// calls one by one give, at a fraction of their cost: what lies wholly off
+// the canvas is passed over, and a segment inside one pixel sets that pixel
+// (once for a run of them) without the stepping of a line. A long list is
+// cut in two parts of about the same work, drawn by two threads at once.
+// The arcs' starts are taken from `starts` where it holds them and kept
+// there for the next replay.
 void ReplayPixels(const DisplayList& list, const PixelCanvas& canvas, const WindowPixels& m,
                   ArcStarts& starts);
 
